@@ -6,15 +6,17 @@
 
 namespace {
 
-QString fold(QStringView name) {
-    return name.trimmed().toString().toCaseFolded();
-}
-
 bool isComment(QStringView trimmed) {
     return trimmed.startsWith(u';') || trimmed.startsWith(u'#');
 }
 
-// Parses the digits of a settings integer; false when anything but a number stands there.
+QStringView sectionName(QStringView header) {
+    const QStringView inside = header.trimmed().mid(1);
+    const qsizetype close = inside.indexOf(u']');
+    return inside.left(close < 0 ? inside.size() : close).trimmed();
+}
+
+// Parses a settings integer; false when anything but a number stands there.
 bool parseInteger(QStringView text, int& out) {
     bool negative = false;
     if (text.startsWith(u'-') || text.startsWith(u'+')) {
@@ -29,24 +31,26 @@ bool parseInteger(QStringView text, int& out) {
         base = 16;
         text = text.mid(2);
     }
-    if (text.isEmpty())
-        return false;
+    if (text.isEmpty() || !text.front().isLetterOrNumber())
+        return false; // toULongLong would accept blanks and signs of its own
     bool ok = false;
     const qulonglong magnitude = text.toULongLong(&ok, base);
-    // toULongLong accepts blanks and signs of its own; the settings format does not.
-    if (!ok || !text.front().isLetterOrNumber())
+    if (!ok)
         return false;
     if (base == 16) {
         if (magnitude > std::numeric_limits<quint32>::max())
             return false;
         const auto bits = static_cast<qint32>(static_cast<quint32>(magnitude));
+        if (negative && bits == std::numeric_limits<qint32>::min())
+            return false;
         out = negative ? -bits : bits;
-        return !(negative && bits == std::numeric_limits<qint32>::min());
+        return true;
     }
+    if (magnitude > 1ULL + std::numeric_limits<qint32>::max())
+        return false;
     const qlonglong value =
         negative ? -static_cast<qlonglong>(magnitude) : static_cast<qlonglong>(magnitude);
-    if (magnitude > 1ULL + std::numeric_limits<qint32>::max() ||
-        value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
+    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
         return false;
     out = static_cast<int>(value);
     return true;
@@ -62,9 +66,28 @@ QString withoutLineBreaks(const QString& value) {
 
 } // namespace
 
+IniDocument::Line IniDocument::parseLine(QStringView text, QStringView trimmed) {
+    Line line;
+    line.text = text;
+    if (!trimmed.isEmpty() && !isComment(trimmed)) {
+        line.equals = text.indexOf(u'=');
+        line.key = text.left(line.equals < 0 ? text.size() : line.equals).trimmed();
+    }
+    return line;
+}
+
+IniDocument::Line IniDocument::ownLine(QString text) {
+    Line line;
+    line.owned = std::move(text);
+    Line parsed = parseLine(line.owned, QStringView(line.owned).trimmed());
+    parsed.owned = std::move(line.owned); // the buffer moves with the string: views stay valid
+    return parsed;
+}
+
 IniDocument IniDocument::fromBytes(QByteArrayView bytes) {
     IniDocument doc;
-    const QString text = cp1252::decode(bytes);
+    doc.m_source = cp1252::decode(bytes);
+    const QStringView text = doc.m_source;
     qsizetype start = 0;
     while (start < text.size()) {
         qsizetype end = text.indexOf(u'\n', start);
@@ -73,84 +96,75 @@ IniDocument IniDocument::fromBytes(QByteArrayView bytes) {
         qsizetype stop = end;
         if (stop > start && text[stop - 1] == u'\r')
             --stop;
-        QString lineText = text.mid(start, stop - start);
+        const QStringView lineText = text.mid(start, stop - start);
         start = end + 1;
 
-        const QStringView trimmed = QStringView(lineText).trimmed();
+        const QStringView trimmed = lineText.trimmed();
         if (trimmed.startsWith(u'[')) {
-            qsizetype close = trimmed.indexOf(u']');
-            const QStringView name = trimmed.mid(1, close < 0 ? -1 : close - 1);
             Section section;
-            section.foldedName = fold(name);
-            section.header = std::move(lineText);
+            section.header.text = lineText;
+            section.name = sectionName(lineText);
             doc.m_sections.push_back(std::move(section));
-            continue;
+        } else {
+            (doc.m_sections.empty() ? doc.m_preamble : doc.m_sections.back().lines)
+                .push_back(parseLine(lineText, trimmed));
         }
-        Line line;
-        if (!trimmed.isEmpty() && !isComment(trimmed)) {
-            line.equals = lineText.indexOf(u'=');
-            line.foldedKey =
-                fold(QStringView(lineText).left(line.equals < 0 ? lineText.size() : line.equals));
-        }
-        line.text = std::move(lineText);
-        (doc.m_sections.empty() ? doc.m_preamble : doc.m_sections.back().lines)
-            .push_back(std::move(line));
     }
-    for (Section& section : doc.m_sections)
-        indexEntries(section);
     doc.indexSections();
     return doc;
 }
 
 QByteArray IniDocument::toBytes() const {
     QString text;
-    const auto add = [&text](const QString& line) {
-        text += line;
-        text += QStringLiteral("\r\n");
+    text.reserve(m_source.size() + 256);
+    const auto add = [&text](const Line& line) {
+        text += line.text;
+        text += QLatin1String("\r\n");
     };
     for (const Line& line : m_preamble)
-        add(line.text);
+        add(line);
     for (const Section& section : m_sections) {
         add(section.header);
         for (const Line& line : section.lines)
-            add(line.text);
+            add(line);
     }
     return cp1252::encode(text);
 }
 
-void IniDocument::indexEntries(Section& section) {
-    section.firstEntry.clear();
-    for (qsizetype i = 0; i < static_cast<qsizetype>(section.lines.size()); ++i) {
-        const QString& key = section.lines[static_cast<size_t>(i)].foldedKey;
-        if (!key.isEmpty() && !section.firstEntry.contains(key))
-            section.firstEntry.insert(key, i);
-    }
+void IniDocument::indexEntry(const Section& section, size_t line) {
+    const QStringView key = section.lines[line].key;
+    if (!key.isEmpty())
+        section.entries.insert(key, line, [&section](size_t i) { return section.lines[i].key; });
+}
+
+void IniDocument::indexEntries(const Section& section) {
+    section.entries.reset(section.lines.size());
+    for (size_t i = 0; i < section.lines.size(); ++i)
+        indexEntry(section, i);
+    section.indexed = true;
 }
 
 void IniDocument::indexSections() {
-    m_firstSection.clear();
-    for (qsizetype i = 0; i < static_cast<qsizetype>(m_sections.size()); ++i) {
-        const QString& name = m_sections[static_cast<size_t>(i)].foldedName;
-        if (!m_firstSection.contains(name))
-            m_firstSection.insert(name, i);
-    }
+    m_firstSection.reset(m_sections.size());
+    for (size_t i = 0; i < m_sections.size(); ++i)
+        m_firstSection.insert(m_sections[i].name, i,
+                              [this](size_t s) { return m_sections[s].name; });
 }
 
 const IniDocument::Section* IniDocument::findSection(QStringView name) const {
-    const auto it = m_firstSection.constFind(fold(name));
-    return it == m_firstSection.cend() ? nullptr : &m_sections[static_cast<size_t>(*it)];
-}
-
-IniDocument::Section* IniDocument::findSection(QStringView name) {
-    return const_cast<Section*>(std::as_const(*this).findSection(name));
+    const qsizetype at =
+        m_firstSection.find(name.trimmed(), [this](size_t s) { return m_sections[s].name; });
+    return at < 0 ? nullptr : &m_sections[static_cast<size_t>(at)];
 }
 
 const IniDocument::Line* IniDocument::findEntry(QStringView section, QStringView key) const {
     const Section* s = findSection(section);
     if (!s)
         return nullptr;
-    const auto it = s->firstEntry.constFind(fold(key));
-    return it == s->firstEntry.cend() ? nullptr : &s->lines[static_cast<size_t>(*it)];
+    if (!s->indexed)
+        indexEntries(*s);
+    const qsizetype at = s->entries.find(key.trimmed(), [s](size_t i) { return s->lines[i].key; });
+    return at < 0 ? nullptr : &s->lines[static_cast<size_t>(at)];
 }
 
 bool IniDocument::sectionExists(QStringView section) const {
@@ -163,11 +177,8 @@ bool IniDocument::valueExists(QStringView section, QStringView key) const {
 
 QStringList IniDocument::sections() const {
     QStringList names;
-    for (const Section& section : m_sections) {
-        const QStringView header = QStringView(section.header).trimmed().mid(1);
-        const qsizetype close = header.indexOf(u']');
-        names << header.left(close < 0 ? header.size() : close).trimmed().toString();
-    }
+    for (const Section& section : m_sections)
+        names << section.name.toString();
     return names;
 }
 
@@ -175,11 +186,8 @@ QStringList IniDocument::keys(QStringView section) const {
     QStringList names;
     if (const Section* s = findSection(section)) {
         for (const Line& line : s->lines) {
-            if (!line.foldedKey.isEmpty())
-                names << QStringView(line.text)
-                             .left(line.equals < 0 ? line.text.size() : line.equals)
-                             .trimmed()
-                             .toString();
+            if (!line.key.isEmpty())
+                names << line.key.toString();
         }
     }
     return names;
@@ -191,7 +199,7 @@ QString IniDocument::readString(QStringView section, QStringView key,
     if (!line)
         return fallback;
     QStringView value =
-        line->equals < 0 ? QStringView() : QStringView(line->text).mid(line->equals + 1).trimmed();
+        line->equals < 0 ? QStringView() : line->text.mid(line->equals + 1).trimmed();
     if (value.size() >= 2 && value.front() == u'"' && value.back() == u'"')
         value = value.mid(1, value.size() - 2);
     return value.left(kMaxValueLength).toString();
@@ -207,46 +215,42 @@ bool IniDocument::readBool(QStringView section, QStringView key, bool fallback) 
 }
 
 IniDocument::Section& IniDocument::sectionForWriting(QStringView name) {
-    if (Section* s = findSection(name))
-        return *s;
+    if (const Section* s = findSection(name))
+        return const_cast<Section&>(*s);
     Section section;
-    section.header = QLatin1Char('[') + name.trimmed().toString() + QLatin1Char(']');
-    section.foldedName = fold(name);
-    m_firstSection.insert(section.foldedName, static_cast<qsizetype>(m_sections.size()));
+    section.header = ownLine(QLatin1Char('[') + name.trimmed().toString() + QLatin1Char(']'));
+    section.name = sectionName(section.header.text);
     m_sections.push_back(std::move(section));
+    m_firstSection.insert(m_sections.back().name, m_sections.size() - 1,
+                          [this](size_t s) { return m_sections[s].name; });
     return m_sections.back();
 }
 
 void IniDocument::writeString(QStringView section, QStringView key, const QString& value) {
     Section& s = sectionForWriting(section);
-    const QString folded = fold(key);
+    if (!s.indexed)
+        indexEntries(s);
     const QString flat = withoutLineBreaks(value);
-    const auto it = s.firstEntry.constFind(folded);
-    if (it != s.firstEntry.cend()) {
-        Line& line = s.lines[static_cast<size_t>(*it)];
-        const QString name = QStringView(line.text)
-                                 .left(line.equals < 0 ? line.text.size() : line.equals)
-                                 .toString();
-        line.text = name + QLatin1Char('=') + flat;
-        line.equals = name.size();
+    const qsizetype at = s.entries.find(key.trimmed(), [&s](size_t i) { return s.lines[i].key; });
+    if (at >= 0) {
+        // Keep the name as the file spells it, with the blanks around it: the index stays right.
+        Line& line = s.lines[static_cast<size_t>(at)];
+        const QStringView name = line.text.left(line.equals < 0 ? line.text.size() : line.equals);
+        line = ownLine(name.toString() + QLatin1Char('=') + flat);
         return;
     }
-    // A new entry goes after the last entry of its section, before any trailing blank lines.
-    qsizetype at = 0;
-    for (qsizetype i = static_cast<qsizetype>(s.lines.size()) - 1; i >= 0; --i) {
-        if (!QStringView(s.lines[static_cast<size_t>(i)].text).trimmed().isEmpty()) {
-            at = i + 1;
+    // A new entry goes after the last non-blank line of its section: only blank lines follow
+    // it, so no indexed line moves.
+    size_t end = 0;
+    for (size_t i = s.lines.size(); i > 0; --i) {
+        if (!s.lines[i - 1].text.trimmed().isEmpty()) {
+            end = i;
             break;
         }
     }
-    Line line;
-    const QString name = key.trimmed().toString();
-    line.text = name + QLatin1Char('=') + flat;
-    line.equals = name.size();
-    line.foldedKey = folded;
-    // Only blank lines follow the insertion point, so no indexed entry moves.
-    s.firstEntry.insert(folded, at);
-    s.lines.insert(s.lines.begin() + at, std::move(line));
+    s.lines.insert(s.lines.begin() + static_cast<qsizetype>(end),
+                   ownLine(key.trimmed().toString() + QLatin1Char('=') + flat));
+    indexEntry(s, end);
 }
 
 void IniDocument::writeInteger(QStringView section, QStringView key, int value) {
@@ -258,18 +262,22 @@ void IniDocument::writeBool(QStringView section, QStringView key, bool value) {
 }
 
 void IniDocument::eraseSection(QStringView section) {
-    const QString folded = fold(section);
-    std::erase_if(m_sections, [&folded](const Section& s) { return s.foldedName == folded; });
+    const QStringView name = section.trimmed();
+    std::erase_if(m_sections,
+                  [name](const Section& s) { return FoldedNameIndex::equal(s.name, name); });
     indexSections();
 }
 
 void IniDocument::deleteKey(QStringView section, QStringView key) {
-    Section* s = findSection(section);
-    if (!s)
+    const Section* found = findSection(section);
+    if (!found)
         return;
-    const auto it = s->firstEntry.constFind(fold(key));
-    if (it == s->firstEntry.cend())
+    Section& s = const_cast<Section&>(*found);
+    if (!s.indexed)
+        indexEntries(s);
+    const qsizetype at = s.entries.find(key.trimmed(), [&s](size_t i) { return s.lines[i].key; });
+    if (at < 0)
         return;
-    s->lines.erase(s->lines.begin() + *it);
-    indexEntries(*s);
+    s.lines.erase(s.lines.begin() + at);
+    indexEntries(s);
 }

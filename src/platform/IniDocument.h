@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QHash>
+#include "platform/FoldedNameIndex.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -35,26 +36,32 @@ public:
     static constexpr qsizetype kMaxValueLength = 2047;
 
 private:
+    // A line is a view into the file as read, or into its own text once the program wrote it.
     struct Line {
-        QString text;
-        qsizetype equals = -1; // position of '=' for an entry, -1 otherwise
-        QString foldedKey;     // empty for anything but an entry
+        QStringView text;
+        QString owned;
+        QStringView key; // the trimmed name of an entry; empty for anything else
+        qsizetype equals = -1;
     };
     struct Section {
-        QString header;
-        QString foldedName;
+        Line header;
+        QStringView name;
         std::vector<Line> lines;
-        QHash<QString, qsizetype> firstEntry; // folded key -> line
+        mutable FoldedNameIndex entries; // first line of each key, built on first lookup
+        mutable bool indexed = false;
     };
 
+    static Line parseLine(QStringView text, QStringView trimmed);
+    static Line ownLine(QString text);
+    static void indexEntries(const Section& section);
+    static void indexEntry(const Section& section, size_t line);
     const Section* findSection(QStringView name) const;
-    Section* findSection(QStringView name);
     const Line* findEntry(QStringView section, QStringView key) const;
     Section& sectionForWriting(QStringView name);
-    static void indexEntries(Section& section);
     void indexSections();
 
+    QString m_source;             // the decoded file the unchanged lines point into
     std::vector<Line> m_preamble; // lines before the first section: never looked up
     std::vector<Section> m_sections;
-    QHash<QString, qsizetype> m_firstSection; // folded name -> index
+    FoldedNameIndex m_firstSection;
 };
