@@ -14,9 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             doc.readInteger(section, key, 0);
         }
     }
+    doc.eraseSection(u"PRINT");
     const QString section = doc.sections().value(0, QStringLiteral("SHOW"));
     doc.writeString(section, u"FuzzKey", QStringLiteral("valeur\r\nsur deux lignes"));
-    doc.eraseSection(u"PRINT");
     const IniDocument again = IniDocument::fromBytes(doc.toBytes());
     if (section.trimmed() == section && !section.contains(u']') && !section.isEmpty() &&
         again.readString(section, u"FuzzKey", {}) != QStringLiteral("valeur sur deux lignes"))
