@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/PrintCanvas.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+/// What a print layout needs to know of the printer: resolution per axis and the margins
+/// the printer cannot print on (its physical offsets), in device pixels.
+struct PrinterGeometry {
+    int dpiX = 600;
+    int dpiY = 600;
+    int offsetX = 0;
+    int offsetY = 0;
+};
+
+/// The printers the program can print on: the system's, in the system's order, then the
+/// built-in "PDF" printer that is always there.
+class Printers {
+public:
+    virtual ~Printers() = default;
+
+    virtual QStringList names() const = 0;
+    virtual int selected() const = 0;
+    virtual void select(int index) = 0;
+    virtual PrinterGeometry geometry() const = 0;
+    /// A canvas for one job on the selected printer.
+    virtual std::unique_ptr<PrintCanvas> openJob() = 0;
+    /// The file the last job wrote, for the built-in PDF printer; empty otherwise.
+    virtual QString lastOutputFile() const = 0;
+
+    static constexpr const char* kPdfPrinterName = "PDF";
+};
