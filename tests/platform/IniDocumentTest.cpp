@@ -22,6 +22,10 @@ struct ReadCase {
     const char* expected; // nullptr: the fallback "<défaut>"
 };
 
+void PrintTo(const ReadCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class IniReadString : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(IniReadString, FollowsTheSettingsFileRules) {
