@@ -1,3 +1,5 @@
+#include "cli/FormatsCommand.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
@@ -31,6 +33,8 @@ int main(int argc, char** argv) {
         print(stdout, QStringLiteral("quilmet-cli " QUILMET_VERSION "\n"));
         return 0;
     }
+    if (args.first() == u"formats")
+        return runFormatsCommand();
     print(stderr, QStringLiteral("Commande inconnue : %1\n\n").arg(args.first()) +
                       QString::fromUtf8(kUsage));
     return 2;
