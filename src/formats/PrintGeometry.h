@@ -2,7 +2,7 @@
 
 #include "formats/ModeOffsets.h"
 #include "formats/PrintMode.h"
-#include "formats/PrinterGeometry.h"
+#include "platform/PrinterGeometry.h"
 
 #include <QPoint>
 

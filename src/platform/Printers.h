@@ -1,19 +1,11 @@
 #pragma once
 
 #include "platform/PrintCanvas.h"
+#include "platform/PrinterGeometry.h"
 
 #include <QString>
 #include <QStringList>
 #include <memory>
-
-/// What a print layout needs to know of the printer: resolution per axis and the margins
-/// the printer cannot print on (its physical offsets), in device pixels.
-struct PrinterGeometry {
-    int dpiX = 600;
-    int dpiY = 600;
-    int offsetX = 0;
-    int offsetY = 0;
-};
 
 /// The printers the program can print on: the system's, in the system's order, then the
 /// built-in "PDF" printer that is always there.
