@@ -124,17 +124,14 @@ void LineFitting::DonneMMClick(const FaceEntry& entry) {
         beneficiary = beneficiaryFill(beneficiary);
     }
 
-    m_controlLines.line1 =
-        lengthReport(QStringLiteral("de la ligne 1 en lettres"),
-                     Fills::SizeLineMM(m_lines.lines[0].text, m_fonts.wordLines, m_measurer));
-    m_controlLines.line2 =
-        lengthReport(QStringLiteral("de la ligne 2 en lettres"),
-                     Fills::SizeLineMM(m_lines.lines[1].text, m_fonts.wordLines, m_measurer));
-    m_controlLines.line3 =
-        g.threeLines
-            ? lengthReport(QStringLiteral("de la ligne 3 en lettres"),
-                           Fills::SizeLineMM(m_lines.lines[2].text, m_fonts.wordLines, m_measurer))
-            : QString();
+    const auto report = [&](int index) {
+        return lengthReport(
+            QStringLiteral("de la ligne %1 en lettres").arg(index + 1),
+            Fills::SizeLineMM(m_lines.lines[index].text, m_fonts.wordLines, m_measurer));
+    };
+    m_controlLines.line1 = report(0);
+    m_controlLines.line2 = report(1);
+    m_controlLines.line3 = g.threeLines ? report(2) : QString();
     emit changed();
     if (beneficiary != entry.beneficiary)
         emit beneficiaryReplaced(beneficiary);
@@ -210,6 +207,9 @@ QString LineFitting::figuresText(const QString& groupedAmount) const {
 }
 
 void LineFitting::AjoutTagsEtoiles(const FaceEntry& entry) {
+    // New words are on their way: the refusal of the previous ones must not keep the print
+    // button hidden, and the split that follows decides again.
+    m_wordsFit = true;
     QString amount = entry.groupedAmount;
     amount.remove(u'.');
     emit amountReplaced(amount.left(20));

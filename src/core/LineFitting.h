@@ -46,8 +46,8 @@ public:
     void DonneMMClick(const FaceEntry& entry);
     /// Stars after the amount in figures (FiguresFill) and LabelCurrency.
     void SizeChampSCMM(const FaceEntry& entry);
-    /// Before the split: the amount field shows the grouped amount without its dots, and
-    /// the lines that may be seen are shown.
+    /// Before the split: the amount field shows the grouped amount without its dots, the
+    /// lines that may be seen are shown, and the words count as fitting until split again.
     void AjoutTagsEtoiles(const FaceEntry& entry);
     /// A line beginning with "-" gives it back to the end of the line above.
     void TiretsDebutLigne();
@@ -70,7 +70,8 @@ public:
     const WordLines& wordLines() const { return m_lines; }
     const ScreenFonts& fonts() const { return m_fonts; }
     const ControlLines& controlLines() const { return m_controlLines; }
-    /// False since the last split refused the words: the print button must stay hidden.
+    /// False once a split refused the words, until the next conversion starts: the
+    /// fields-filled check must then keep the print button hidden.
     bool wordsFit() const { return m_wordsFit; }
     /// The stars printed after the amount in figures (at most 20).
     const QString& figuresFill() const { return m_figuresFill; }

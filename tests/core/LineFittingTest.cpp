@@ -398,6 +398,19 @@ TEST_F(LineFittingTest, AjoutTagsEtoilesShowsTheGroupedAmountAndTheUsableLines) 
     EXPECT_EQ(visibility(), (std::array{true, true, true}));
 }
 
+TEST_F(LineFittingTest, RefusedWordsKeepPrintingRefusedUntilTheNextConversionStarts) {
+    const QString tooLong = QStringLiteral("*** Mille deux cents quatre-vingt-dix euros");
+    convert(tooLong);
+    fitting.SizeChampSCMM(entry());
+    fitting.ShowWordLines();
+    EXPECT_FALSE(fitting.wordsFit());
+
+    fitting.AjoutTagsEtoiles(entry());
+    EXPECT_TRUE(fitting.wordsFit());
+    convert(tooLong);
+    EXPECT_FALSE(fitting.wordsFit());
+}
+
 TEST_F(LineFittingTest, AjoutTagsEtoilesRefusingTagsShowsOnlyLinesUpToTheEnd) {
     fitting.setGeometry(threeLines);
     fitting.setFillStyle(FillStyle::NoTags);
