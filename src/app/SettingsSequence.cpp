@@ -2,6 +2,7 @@
 
 #include "platform/IniFile.h"
 
+#include <QSet>
 #include <algorithm>
 #include <vector>
 
@@ -42,16 +43,8 @@ void SettingsSequence::bind(const QString& section, const QString& key, Getter g
     binding.set = std::move(set);
 }
 
-void SettingsSequence::bindBlock(const QString& section, BlockLoader load, BlockSaver save) {
-    for (const SettingKey& key : settingKeys()) {
-        if (key.kind == SettingKind::Block &&
-            text(key.section).compare(section, Qt::CaseInsensitive) == 0) {
-            Binding& binding = m_bindings[id(section, text(key.key))];
-            binding.loadBlock = std::move(load);
-            binding.saveBlock = std::move(save);
-            return;
-        }
-    }
+void SettingsSequence::bindOwner(const QString& owner, ModelLoader load, ModelSaver save) {
+    m_owners.insert(owner, {std::move(load), std::move(save)});
 }
 
 QVariant SettingsSequence::value(const QString& section, const QString& key) const {
@@ -72,11 +65,8 @@ void SettingsSequence::loadKey(const SettingKey& key, const IniDocument& documen
     const QString section = text(key.section);
     const QString name = text(key.key);
     Binding& binding = m_bindings[id(section, name)];
-    if (key.kind == SettingKind::Block) {
-        if (binding.loadBlock)
-            binding.loadBlock(document);
+    if (key.kind == SettingKind::Block)
         return;
-    }
     if (key.guarded && !document.valueExists(section, name))
         return;
     if (key.guardKey && !document.valueExists(section, text(key.guardKey)))
@@ -108,17 +98,27 @@ void SettingsSequence::loadKey(const SettingKey& key, const IniDocument& documen
         binding.set(loaded);
 }
 
-void SettingsSequence::saveKey(const SettingKey& key, IniDocument& document) const {
+void SettingsSequence::saveKey(const SettingKey& key, IniDocument& document,
+                               const QHash<QString, IniDocument>& ownerValues) const {
     const QString section = text(key.section);
     const QString name = text(key.key);
-    const Binding& binding = m_bindings[id(section, name)];
+    const QString owner = text(key.owner);
     if (key.kind == SettingKind::Block) {
-        if (binding.saveBlock)
-            binding.saveBlock(document);
+        const auto it = m_owners.constFind(owner);
+        if (it != m_owners.cend())
+            it->save(document);
         return;
     }
     if (key.save == SaveRule::Never)
         return;
+    const auto modelValues = ownerValues.constFind(owner);
+    if (modelValues != ownerValues.cend() && modelValues->valueExists(section, name)) {
+        const QString value = modelValues->readString(section, name, {});
+        if (key.save != SaveRule::WhenNotEmpty || !value.isEmpty())
+            document.writeString(section, name, value);
+        return;
+    }
+    const Binding binding = m_bindings.value(id(section, name));
     const QVariant value = binding.get ? binding.get() : binding.value;
     switch (key.kind) {
     case SettingKind::Integer:
@@ -152,11 +152,18 @@ SettingsSequence::LoadResult SettingsSequence::load(IniFile& file,
         return a->loadStep < b->loadStep;
     });
     int step = 0;
+    QSet<QString> loadedOwners;
     for (const SettingKey* key : order) {
         if (progress && key->loadStep != step)
             progress(key->loadStep);
         step = key->loadStep;
         loadKey(*key, document);
+        const QString owner = text(key->owner);
+        const auto model = m_owners.constFind(owner);
+        if (model != m_owners.cend() && !loadedOwners.contains(owner)) {
+            loadedOwners.insert(owner);
+            model->load(document);
+        }
     }
 
     LoadResult result;
@@ -178,8 +185,13 @@ SettingsSequence::LoadResult SettingsSequence::load(IniFile& file,
 }
 
 bool SettingsSequence::save(IniFile& file) const {
-    return file.update([this](IniDocument& document) {
+    // Each model writes its keys once into a scratch document; they are then copied into
+    // the file at their places in the table.
+    QHash<QString, IniDocument> ownerValues;
+    for (auto it = m_owners.cbegin(); it != m_owners.cend(); ++it)
+        it->save(ownerValues[it.key()]);
+    return file.update([&](IniDocument& document) {
         for (const SettingKey& key : settingKeys())
-            saveKey(key, document);
+            saveKey(key, document, ownerValues);
     });
 }

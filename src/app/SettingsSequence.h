@@ -17,16 +17,18 @@ class SettingsSequence {
 public:
     using Getter = std::function<QVariant()>;
     using Setter = std::function<void(const QVariant&)>;
-    using BlockLoader = std::function<void(const IniDocument&)>;
-    using BlockSaver = std::function<void(IniDocument&)>;
+    using ModelLoader = std::function<void(const IniDocument&)>;
+    using ModelSaver = std::function<void(IniDocument&)>;
 
     SettingsSequence();
 
     /// Binds a key of the table to a model: the setter receives the loaded value (a QString,
     /// int or bool after the key's kind), the getter gives the value to save.
     void bind(const QString& section, const QString& key, Getter get, Setter set);
-    /// Binds a whole section handled by its owner (positions, lists, window position).
-    void bindBlock(const QString& section, BlockLoader load, BlockSaver save);
+    /// Binds every key of an owner (the table's owner column) to a model that reads and
+    /// writes its own keys: it loads once, at its first key's step, and its keys are saved
+    /// each at its place in the table (a whole-section block is saved where the block stands).
+    void bindOwner(const QString& owner, ModelLoader load, ModelSaver save);
 
     struct LoadResult {
         bool firstStart = false;         // no PRINT section: the migration button stays hidden
@@ -47,13 +49,17 @@ private:
     struct Binding {
         Getter get;
         Setter set;
-        BlockLoader loadBlock;
-        BlockSaver saveBlock;
         QVariant value;
+    };
+    struct OwnerBinding {
+        ModelLoader load;
+        ModelSaver save;
     };
     static QString id(const QString& section, const QString& key);
     void loadKey(const SettingKey& key, const IniDocument& document);
-    void saveKey(const SettingKey& key, IniDocument& document) const;
+    void saveKey(const SettingKey& key, IniDocument& document,
+                 const QHash<QString, IniDocument>& ownerValues) const;
 
     QHash<QString, Binding> m_bindings;
+    QHash<QString, OwnerBinding> m_owners;
 };

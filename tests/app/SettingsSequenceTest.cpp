@@ -96,8 +96,8 @@ TEST_F(SettingsSequenceTest, UnboundKeysKeepWhatWasLoadedAndBoundKeysTalkToTheir
 TEST_F(SettingsSequenceTest, BlocksLoadAndSaveInTheirPlace) {
     SettingsSequence sequence;
     QStringList seen;
-    sequence.bindBlock(
-        QStringLiteral("BANQUES"), [&](const IniDocument&) { seen << QStringLiteral("load"); },
+    sequence.bindOwner(
+        QStringLiteral("positions"), [&](const IniDocument&) { seen << QStringLiteral("load"); },
         [&](IniDocument& d) { d.writeInteger(u"BANQUES", u"Edit1Bq", 47); });
     int steps = 0;
     sequence.load(file, [&](int) { ++steps; });
@@ -108,6 +108,41 @@ TEST_F(SettingsSequenceTest, BlocksLoadAndSaveInTheirPlace) {
     EXPECT_EQ(doc.sections().mid(0, 3),
               (QStringList{QStringLiteral("PRINT"), QStringLiteral("PASSING"),
                            QStringLiteral("BANQUES")}));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SettingsSequenceTest, AModelLoadsOnceAndItsKeysAreSavedEachInItsPlace) {
+    SettingsSequence sequence;
+    int loads = 0;
+    int mode = 0;
+    sequence.bindOwner(
+        QStringLiteral("print modes"),
+        [&](const IniDocument& d) {
+            ++loads;
+            mode = d.readInteger(u"PRINT", u"Orientation", 1);
+        },
+        [&](IniDocument& d) {
+            d.writeInteger(u"PRINT", u"Orientation", mode);
+            d.writeString(u"PRINT", u"LaserXmm", QStringLiteral("70"));
+            d.writeString(u"PICTOPOSPRINT", u"PictoLaser", QStringLiteral("R"));
+        });
+    sequence.load(file);
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(mode, 1);
+    mode = 5;
+    ASSERT_TRUE(sequence.save(file));
+    const IniDocument doc = file.load();
+    EXPECT_EQ(doc.readInteger(u"PRINT", u"Orientation", 0), 5);
+    EXPECT_EQ(doc.readString(u"PRINT", u"LaserXmm", {}), QStringLiteral("70"));
+    EXPECT_EQ(doc.sections().last(), QStringLiteral("PICTOPOSPRINT"));
+    const QStringList print = doc.keys(u"PRINT");
+    EXPECT_LT(print.indexOf(QStringLiteral("LaserXmm")),
+              print.indexOf(QStringLiteral("Orientation")));
+    EXPECT_LT(print.indexOf(QStringLiteral("Orientation")),
+              print.indexOf(QStringLiteral("YesDecimal")));
 }
 
 } // namespace
