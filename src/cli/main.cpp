@@ -1,4 +1,5 @@
 #include "cli/FormatsCommand.h"
+#include "cli/WordsCommand.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -15,9 +16,17 @@ const char* const kUsage =
     "\n"
     "Quilmet en ligne de commande : les mêmes réglages et la même mise en page que la fenêtre.\n"
     "\n"
+    "Commandes :\n"
+    "  formats      liste les 26 formats bancaires et leurs positions de champs\n"
+    "%1"
+    "\n"
     "Options :\n"
     "  --help       affiche cette aide\n"
     "  --version    affiche la version\n";
+
+QString usage() {
+    return QString::fromUtf8(kUsage).arg(QString::fromUtf8(kWordsCommandUsage));
+}
 
 } // namespace
 
@@ -26,7 +35,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Quilmet"));
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == u"--help" || args.first() == u"-h") {
-        print(stdout, QString::fromUtf8(kUsage));
+        print(stdout, usage());
         return 0;
     }
     if (args.first() == u"--version") {
@@ -35,7 +44,8 @@ int main(int argc, char** argv) {
     }
     if (args.first() == u"formats")
         return runFormatsCommand();
-    print(stderr, QStringLiteral("Commande inconnue : %1\n\n").arg(args.first()) +
-                      QString::fromUtf8(kUsage));
+    if (args.first() == u"mots")
+        return runWordsCommand(args.mid(1));
+    print(stderr, QStringLiteral("Commande inconnue : %1\n\n").arg(args.first()) + usage());
     return 2;
 }

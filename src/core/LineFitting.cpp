@@ -279,7 +279,7 @@ void LineFitting::HideWordLines() {
     emit changed();
 }
 
-void LineFitting::setWordLines(const WordLines& lines) {
+void LineFitting::setWordLines(const FittedLines& lines) {
     m_lines = lines;
     if (!m_geometry || !m_geometry->threeLines)
         setVisible(2, false);

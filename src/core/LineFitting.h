@@ -3,10 +3,10 @@
 #include "core/ControlLines.h"
 #include "core/FaceEntry.h"
 #include "core/FillStyle.h"
+#include "core/FittedLines.h"
 #include "core/LineGeometry.h"
 #include "core/ScreenFonts.h"
 #include "core/WordFontSettings.h"
-#include "core/WordLines.h"
 
 #include <QObject>
 #include <optional>
@@ -63,11 +63,11 @@ public:
     void ShowWordLines();
     void HideWordLines();
     /// Replaces the lines as they stand (case change, overflow notice, clearing).
-    void setWordLines(const WordLines& lines);
+    void setWordLines(const FittedLines& lines);
     void clearControlLines();
     void clearLabelCurrency();
 
-    const WordLines& wordLines() const { return m_lines; }
+    const FittedLines& wordLines() const { return m_lines; }
     const ScreenFonts& fonts() const { return m_fonts; }
     const ControlLines& controlLines() const { return m_controlLines; }
     /// False once a split refused the words, until the next conversion starts: the
@@ -110,7 +110,7 @@ private:
     FillStyle m_fillStyle = FillStyle::IdenticalChars;
     QString m_stokLines123;
 
-    WordLines m_lines;
+    FittedLines m_lines;
     ControlLines m_controlLines;
     bool m_wordsFit = true;
     QString m_figuresFill;

@@ -1,24 +1,33 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <array>
 
-/// One words line of the cheque as shown and printed.
-struct WordLine {
-    QString text;
-    bool visible = false;
+/// The three lines of the amount in words on the cheque (`Label8`, `Label9`, `Label10`),
+/// numbered 1 to 3, with their visibility.
+class WordLines : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kCount = 3;
 
-    bool operator==(const WordLine&) const = default;
-};
+    explicit WordLines(QObject* parent = nullptr);
 
-/// The three words lines (the third only on the three-line format).
-struct WordLines {
-    std::array<WordLine, 3> lines;
+    QString text(int line) const;
+    bool isVisible(int line) const;
+    void setText(int line, const QString& text);
+    void setVisible(int line, bool visible);
+    void clearTexts();
 
-    /// The marker closing the amount in words: a no-break space then "***".
-    static QString closingMarker() { return QStringLiteral("\u00A0***"); }
-    /// True when line `index` (0 to 2) holds the end of the words.
-    bool holdsEnd(int index) const { return lines.at(index).text.contains(closingMarker()); }
+signals:
+    void lineChanged(int line);
 
-    bool operator==(const WordLines&) const = default;
+private:
+    struct Line {
+        QString text;
+        bool visible = false;
+    };
+    Line* at(int line);
+
+    std::array<Line, kCount> m_lines;
 };

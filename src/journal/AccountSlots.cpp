@@ -25,7 +25,7 @@ std::vector<AccountSlot> AccountSlots::readAll(const JournalFormatInfo& format) 
     std::vector<AccountSlot> result;
     for (int k = 1; k <= format.slotCount; ++k) {
         result.push_back({settings.readString(kSection, accountKey(format, k), QString()),
-                         settings.readString(kSection, chequeKey(format, k), QString())});
+                          settings.readString(kSection, chequeKey(format, k), QString())});
     }
     return result;
 }

@@ -29,8 +29,8 @@ CompteNumero::CompteNumero(Platform& platform, CurrentAccount& current, QObject*
     : QObject(parent), m_platform(platform), m_current(current),
       m_slots(platform.folders.settingsFilePath()) {
     const auto alert = [this] { m_platform.sounds.play(Cue::Son000); };
-    connect(&m_accountField, &EntryField::limitReached, this, alert);
-    connect(&m_chequeField, &EntryField::limitReached, this, alert);
+    connect(&m_accountField, &NumberEntryField::limitReached, this, alert);
+    connect(&m_chequeField, &NumberEntryField::limitReached, this, alert);
 }
 
 int CompteNumero::slotCount() const {
@@ -100,13 +100,13 @@ void CompteNumero::PageClick(int group) {
 }
 
 void CompteNumero::EditSaisieCompteKeyPress(QChar key) {
-    if (m_accountField.KeyPress(key) == EntryField::KeyResult::Enter)
+    if (m_accountField.KeyPress(key) == NumberEntryField::KeyResult::Enter)
         m_focus = Focus::Cheque;
     emit changed();
 }
 
 void CompteNumero::EditSaisieChequeKeyPress(QChar key) {
-    if (m_chequeField.KeyPress(key) == EntryField::KeyResult::Enter)
+    if (m_chequeField.KeyPress(key) == NumberEntryField::KeyResult::Enter)
         m_focus = Focus::Account;
     emit changed();
 }

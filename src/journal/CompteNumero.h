@@ -1,7 +1,7 @@
 #pragma once
 
 #include "journal/AccountSlots.h"
-#include "journal/EntryField.h"
+#include "journal/NumberEntryField.h"
 
 #include <QObject>
 #include <QString>
@@ -37,8 +37,8 @@ public:
     bool deleteVisible() const;
     Focus focus() const { return m_focus; }
 
-    EntryField& accountField() { return m_accountField; }
-    EntryField& chequeField() { return m_chequeField; }
+    NumberEntryField& accountField() { return m_accountField; }
+    NumberEntryField& chequeField() { return m_chequeField; }
 
     /// Radio button RbRBCpt<k>: the fields take that slot's numbers.
     void RbRBCptClick(int account);
@@ -76,8 +76,8 @@ private:
     CurrentAccount& m_current;
     AccountSlots m_slots;
     std::vector<AccountSlot> m_labels;
-    EntryField m_accountField{EntryField::Kind::Account};
-    EntryField m_chequeField{EntryField::Kind::Cheque};
+    NumberEntryField m_accountField{NumberEntryField::Kind::Account};
+    NumberEntryField m_chequeField{NumberEntryField::Kind::Cheque};
     int m_checked = 1;
     int m_group = 0;
     Focus m_focus = Focus::Account;

@@ -193,7 +193,7 @@ TEST_F(LineFittingTest, NothingIsSplitBeforeTheWindowIsShownOrWithoutAFormat) {
     fitting.setGeometry(std::nullopt);
     convert(QStringLiteral("*** Mille deux cents quatre-vingt-dix euros"));
 
-    EXPECT_EQ(fitting.wordLines(), WordLines{});
+    EXPECT_EQ(fitting.wordLines(), FittedLines{});
     EXPECT_TRUE(t.dialogs.calls().empty());
     EXPECT_TRUE(beneficiaries.isEmpty());
 }
@@ -264,7 +264,7 @@ class EndFillOfLineOne : public LineFittingTest,
 
 TEST_P(EndFillOfLineOne, AppendsSevenStarsOnlyWithoutMille) {
     const EndFillCase& c = GetParam();
-    WordLines lines;
+    FittedLines lines;
     lines.lines[0].text = c.line1;
     lines.lines[1].text = c.line2;
     fitting.setWordLines(lines);
@@ -302,7 +302,7 @@ class TiretsDebutLigne : public LineFittingTest,
 TEST_P(TiretsDebutLigne, MovesTheLeadingHyphenToTheLineAbove) {
     const HyphenCase& c = GetParam();
     fitting.setGeometry(c.threeLines ? threeLines : twoLines);
-    WordLines lines;
+    FittedLines lines;
     for (int i = 0; i < 3; ++i)
         lines.lines[i].text = c.before[i];
     fitting.setWordLines(lines);
@@ -414,7 +414,7 @@ TEST_F(LineFittingTest, RefusedWordsKeepPrintingRefusedUntilTheNextConversionSta
 TEST_F(LineFittingTest, AjoutTagsEtoilesRefusingTagsShowsOnlyLinesUpToTheEnd) {
     fitting.setGeometry(threeLines);
     fitting.setFillStyle(FillStyle::NoTags);
-    WordLines lines;
+    FittedLines lines;
     lines.lines[0].text = QStringLiteral("*** Cent") + marker;
     fitting.setWordLines(lines);
     fitting.AjoutTagsEtoiles(entry());

@@ -71,7 +71,7 @@ TEST_F(RealFontFitting, LongAmountFitsTwoLinesWithTheDefaultFont) {
     convert();
     EXPECT_TRUE(fitting.wordsFit());
     EXPECT_TRUE(t.dialogs.calls().empty());
-    const WordLines& lines = fitting.wordLines();
+    const FittedLines& lines = fitting.wordLines();
     EXPECT_TRUE(lines.lines[0].text.startsWith(QStringLiteral("*** Un million ")));
     EXPECT_TRUE(lines.holdsEnd(1));
     // Nothing lost or added between the two lines; line 2 then carries its stars.

@@ -22,7 +22,7 @@ protected:
     bool exists(const QString& key) const {
         return IniFile(tp.folders.settingsFilePath()).load().valueExists(u"CHOIX BANQUE", key);
     }
-    void typeInto(EntryField& field, const QString& text) {
+    void typeInto(NumberEntryField& field, const QString& text) {
         for (const QChar c : text)
             field.KeyPress(c);
     }

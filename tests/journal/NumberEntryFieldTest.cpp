@@ -1,4 +1,4 @@
-#include "journal/EntryField.h"
+#include "journal/NumberEntryField.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@ namespace {
 
 struct KeyCase {
     const char* name;
-    EntryField::Kind kind;
+    NumberEntryField::Kind kind;
     const char* initial;
     int caret;
     int selection;
@@ -15,8 +15,8 @@ struct KeyCase {
     int alerts;
 };
 
-TEST(EntryField, KeyFilterAndLengthLimits) {
-    using K = EntryField::Kind;
+TEST(NumberEntryField, KeyFilterAndLengthLimits) {
+    using K = NumberEntryField::Kind;
     const KeyCase cases[] = {
         {"account digits and capitals", K::Account, "", 0, 0, "FR76ab.-3 Z", "FR763Z", 0},
         {"account stops at 12 once typed", K::Account, "", 0, 0, "1234567890ABCD", "1234567890AB",
@@ -34,11 +34,11 @@ TEST(EntryField, KeyFilterAndLengthLimits) {
         {"insert in the middle", K::Cheque, "1256", 2, 0, "34", "123456", 0},
     };
     for (const KeyCase& c : cases) {
-        EntryField field(c.kind);
+        NumberEntryField field(c.kind);
         field.setText(QString::fromUtf8(c.initial));
         field.setCaret(c.caret, c.selection);
         int alerts = 0;
-        QObject::connect(&field, &EntryField::limitReached, [&alerts] { ++alerts; });
+        QObject::connect(&field, &NumberEntryField::limitReached, [&alerts] { ++alerts; });
         for (const char* k = c.keys; *k != '\0'; ++k)
             field.KeyPress(QChar::fromLatin1(*k));
         EXPECT_EQ(field.text(), QString::fromUtf8(c.text)) << c.name;
@@ -46,12 +46,12 @@ TEST(EntryField, KeyFilterAndLengthLimits) {
     }
 }
 
-TEST(EntryField, EnterIsReportedAndChangesNothing) {
-    EntryField field(EntryField::Kind::Cheque);
+TEST(NumberEntryField, EnterIsReportedAndChangesNothing) {
+    NumberEntryField field(NumberEntryField::Kind::Cheque);
     field.setText(QStringLiteral("123"));
-    EXPECT_EQ(field.KeyPress(u'\r'), EntryField::KeyResult::Enter);
-    EXPECT_EQ(field.KeyPress(u'.'), EntryField::KeyResult::Ignored);
-    EXPECT_EQ(field.KeyPress(u'4'), EntryField::KeyResult::Accepted);
+    EXPECT_EQ(field.KeyPress(u'\r'), NumberEntryField::KeyResult::Enter);
+    EXPECT_EQ(field.KeyPress(u'.'), NumberEntryField::KeyResult::Ignored);
+    EXPECT_EQ(field.KeyPress(u'4'), NumberEntryField::KeyResult::Accepted);
     EXPECT_EQ(field.text(), QStringLiteral("1234"));
     EXPECT_EQ(field.caret(), 4);
 }

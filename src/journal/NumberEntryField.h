@@ -5,7 +5,7 @@
 
 /// A one-line entry field as text + caret + selection, with the key filter of the account
 /// and cheque fields of the account window.
-class EntryField : public QObject {
+class NumberEntryField : public QObject {
     Q_OBJECT
 public:
     enum class Kind {
@@ -14,7 +14,7 @@ public:
     };
     enum class KeyResult { Ignored, Accepted, Enter };
 
-    explicit EntryField(Kind kind, QObject* parent = nullptr);
+    explicit NumberEntryField(Kind kind, QObject* parent = nullptr);
 
     const QString& text() const { return m_text; }
     int caret() const { return m_caret; }

@@ -1,4 +1,4 @@
-#include "journal/EntryField.h"
+#include "journal/NumberEntryField.h"
 
 #include <algorithm>
 
@@ -11,21 +11,21 @@ struct KindRules {
     bool letters;
 };
 
-KindRules rules(EntryField::Kind kind) {
-    return kind == EntryField::Kind::Account ? KindRules{13, 12, 11, true}
-                                             : KindRules{7, 7, 6, false};
+KindRules rules(NumberEntryField::Kind kind) {
+    return kind == NumberEntryField::Kind::Account ? KindRules{13, 12, 11, true}
+                                                   : KindRules{7, 7, 6, false};
 }
 
 } // namespace
 
-EntryField::EntryField(Kind kind, QObject* parent) : QObject(parent), m_kind(kind) {}
+NumberEntryField::NumberEntryField(Kind kind, QObject* parent) : QObject(parent), m_kind(kind) {}
 
-int EntryField::maxLength() const {
+int NumberEntryField::maxLength() const {
     const KindRules r = rules(m_kind);
     return m_typedChange ? r.maxAfterChange : r.maxBeforeChange;
 }
 
-void EntryField::setText(const QString& text) {
+void NumberEntryField::setText(const QString& text) {
     m_text = text;
     m_caret = static_cast<int>(text.size());
     m_selectionStart = m_caret;
@@ -33,24 +33,24 @@ void EntryField::setText(const QString& text) {
     emit textChanged(m_text);
 }
 
-void EntryField::setCaret(int position, int length) {
+void NumberEntryField::setCaret(int position, int length) {
     const int size = static_cast<int>(m_text.size());
     m_selectionStart = std::clamp(position, 0, size);
     m_selectionLength = std::clamp(length, 0, size - m_selectionStart);
     m_caret = m_selectionStart + m_selectionLength;
 }
 
-void EntryField::selectAll() {
+void NumberEntryField::selectAll() {
     setCaret(0, static_cast<int>(m_text.size()));
 }
 
-bool EntryField::accepts(QChar key) const {
+bool NumberEntryField::accepts(QChar key) const {
     if (key >= u'0' && key <= u'9')
         return true;
     return rules(m_kind).letters && key >= u'A' && key <= u'Z';
 }
 
-void EntryField::replaceSelection(const QString& with) {
+void NumberEntryField::replaceSelection(const QString& with) {
     m_text.replace(m_selectionStart, m_selectionLength, with);
     m_caret = m_selectionStart + static_cast<int>(with.size());
     m_selectionStart = m_caret;
@@ -59,7 +59,7 @@ void EntryField::replaceSelection(const QString& with) {
     emit textChanged(m_text);
 }
 
-EntryField::KeyResult EntryField::KeyPress(QChar key) {
+NumberEntryField::KeyResult NumberEntryField::KeyPress(QChar key) {
     if (key == u'\r')
         return KeyResult::Enter;
     if (key == u'\b') {
