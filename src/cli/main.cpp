@@ -1,7 +1,9 @@
 #include "cli/FormatsCommand.h"
+#include "cli/PrintCommand.h"
 #include "cli/WordsCommand.h"
+#include "platform/FontSubstitutions.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
 
@@ -18,20 +20,27 @@ const char* const kUsage =
     "\n"
     "Commandes :\n"
     "  formats      liste les 26 formats bancaires et leurs positions de champs\n"
-    "%1"
+    "%1%2%3"
     "\n"
     "Options :\n"
     "  --help       affiche cette aide\n"
     "  --version    affiche la version\n";
 
 QString usage() {
-    return QString::fromUtf8(kUsage).arg(QString::fromUtf8(kWordsCommandUsage));
+    return QString::fromUtf8(kUsage).arg(QString::fromUtf8(kWordsCommandUsage),
+                                         QString::fromUtf8(kPrintCommandUsage),
+                                         QString::fromUtf8(kJournalCommandUsage));
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // The command line never opens a window, but printing needs fonts: a GUI application
+    // without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    installFontSubstitutions();
     QCoreApplication::setApplicationName(QStringLiteral("Quilmet"));
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == u"--help" || args.first() == u"-h") {
@@ -44,6 +53,10 @@ int main(int argc, char** argv) {
     }
     if (args.first() == u"formats")
         return runFormatsCommand();
+    if (args.first() == u"imprimer")
+        return runPrintCommand(args.mid(1));
+    if (args.first() == u"journal")
+        return runJournalCommand(args.mid(1));
     if (args.first() == u"mots")
         return runWordsCommand(args.mid(1));
     print(stderr, QStringLiteral("Commande inconnue : %1\n\n").arg(args.first()) + usage());

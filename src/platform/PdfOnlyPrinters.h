@@ -13,7 +13,7 @@ public:
     QStringList names() const override { return {QString::fromLatin1(kPdfPrinterName)}; }
     int selected() const override { return 0; }
     void select(int) override {}
-    PrinterGeometry geometry() const override { return PdfPrinter::geometry(); }
+    PrinterGeometry geometry() const override { return m_pdf.geometry(); }
     std::unique_ptr<PrintCanvas> openJob() override;
     QString lastOutputFile() const override { return m_pdf.lastOutputFile(); }
 

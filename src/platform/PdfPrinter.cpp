@@ -12,10 +12,10 @@ namespace {
 // Owns the writer for as long as the job runs.
 class PdfJob : public PrintCanvas {
 public:
-    explicit PdfJob(const QString& path)
+    PdfJob(const QString& path, int dpi)
         : m_writer(path), m_canvas(m_writer, [this](const QString& t) { m_writer.setTitle(t); }),
           m_path(path) {
-        m_writer.setResolution(PdfPrinter::kDpi);
+        m_writer.setResolution(dpi);
         m_writer.setPageSize(QPageSize(QPageSize::A4));
         m_writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         m_writer.setCreator(QStringLiteral("Quilmet"));
@@ -85,5 +85,5 @@ std::unique_ptr<PrintCanvas> PdfPrinter::openJob(const QDateTime& now) {
             path = stem + QStringLiteral("_%1.pdf").arg(n);
     }
     m_lastFile = path;
-    return std::make_unique<PdfJob>(path);
+    return std::make_unique<PdfJob>(path, m_dpi);
 }

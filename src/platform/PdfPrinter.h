@@ -13,7 +13,9 @@ public:
     /// Jobs are written into `folder`, named after the job title and `now`.
     explicit PdfPrinter(QString folder);
 
-    static PrinterGeometry geometry() { return {kDpi, kDpi, 0, 0}; }
+    PrinterGeometry geometry() const { return {m_dpi, m_dpi, 0, 0}; }
+    /// 600 dpi unless asked otherwise (the command line's --dpi).
+    void setResolution(int dpi) { m_dpi = dpi; }
     std::unique_ptr<PrintCanvas> openJob(const QDateTime& now);
     /// Writes the next job into exactly this file instead (the command line's --pdf).
     void setNextFile(const QString& path) { m_nextFile = path; }
@@ -28,4 +30,5 @@ private:
     QString m_folder;
     QString m_nextFile;
     QString m_lastFile;
+    int m_dpi = kDpi;
 };

@@ -65,7 +65,7 @@ void SystemPrinters::select(int index) {
 
 PrinterGeometry SystemPrinters::geometry() const {
     if (pdfSelected())
-        return PdfPrinter::geometry();
+        return m_pdf.geometry();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(m_system.at(m_selected));
     const QPageLayout layout = printer.pageLayout();
