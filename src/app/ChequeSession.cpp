@@ -1,5 +1,6 @@
 #include "app/ChequeSession.h"
 
+#include "core/ChequeDate.h"
 #include "core/DecimalMode.h"
 #include "core/FillStyle.h"
 #include "formats/BankFormat.h"
@@ -121,6 +122,9 @@ void ChequeSession::bindSettings() {
         "account", [this](const IniDocument& d) { m_account.load(d); },
         [this](IniDocument& d) { m_account.save(d); });
     owner(
+        "lists", [this](const IniDocument& d) { m_lists.load(d); },
+        [this](IniDocument& d) { m_lists.save(d); });
+    owner(
         "counter", [this](const IniDocument& d) { m_recorder.load(d); },
         [this](IniDocument& d) { m_recorder.save(d); });
     owner(
@@ -129,7 +133,8 @@ void ChequeSession::bindSettings() {
             const WordingOptions options = readWordingOptions(d);
             m_entry.setDecimalMode(options.decimalMode());
             m_entry.setResetZones(options.resetZones);
-            m_entry.setDateStyle(options.dateStyle);
+            // A stored style outside 1..4 leaves none checked: the first one is then taken.
+            m_entry.setDateStyle(static_cast<int>(dateStyleFromSetting(options.dateStyle)));
             m_wording.applyOptions(options);
             m_entry.setAmountText(zeroAmount(options.decimalMode()));
         },

@@ -18,6 +18,7 @@
 #include "journal/CurrentAccount.h"
 #include "journal/Journal.h"
 #include "journal/JournalFormatInfo.h"
+#include "lists/EntryLists.h"
 
 #include <QObject>
 
@@ -48,6 +49,7 @@ public:
     Journal& journal() { return m_journal; }
     CurrentAccount& account() { return m_account; }
     ChequeRecorder& recorder() { return m_recorder; }
+    EntryLists& lists() { return m_lists; }
     SettingsSequence& settings() { return m_settings; }
 
     /// The load sequence; the main window then applies the stored format.
@@ -118,6 +120,7 @@ private:
     Journal m_journal;
     CurrentAccount m_account;
     ChequeRecorder m_recorder;
+    EntryLists m_lists;
     SettingsSequence m_settings;
     ChequePrintJob m_printJob;
     PrintAccessories m_noAccessories;
