@@ -22,7 +22,10 @@ bool PaintDeviceCanvas::beginDocument(const QString& title, QPageLayout::Orienta
 }
 
 void PaintDeviceCanvas::setFont(const QFont& font) {
-    m_painter.setFont(font);
+    // Hinting fits glyphs to screen pixels; on paper it only costs time and moves them.
+    QFont unhinted = font;
+    unhinted.setHintingPreference(QFont::PreferNoHinting);
+    m_painter.setFont(unhinted);
 }
 
 void PaintDeviceCanvas::setTextColour(const QColor& colour) {
