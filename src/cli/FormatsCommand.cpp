@@ -1,44 +1,18 @@
 #include "cli/FormatsCommand.h"
 
+#include "cli/ConsoleDialogs.h"
 #include "formats/BankFormatCatalogue.h"
 #include "formats/FormatDisplayNames.h"
 #include "formats/FormatPositions.h"
 #include "platform/AppFolders.h"
-#include "platform/Dialogs.h"
 #include "platform/IniFile.h"
 
 #include <QStringList>
 #include <cstdio>
 
-namespace {
-
-// The listing shows no dialog: the positions model only needs one for the user's edits.
-class NoDialogs : public Dialogs {
-public:
-    DialogButton message(const MessageRequest& request) override { return request.defaultButton; }
-    void passingBox(const PassingBoxRequest&) override {}
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> chooseFileToOpen(const QString&, const QString&,
-                                            const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> chooseFileToSave(const QString&, const QString&,
-                                            const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QColor> chooseColour(const QString&, const QColor&) override {
-        return std::nullopt;
-    }
-    std::optional<QFont> chooseFont(const QString&, const QFont&) override { return std::nullopt; }
-};
-
-} // namespace
-
 QString formatsListing(const IniDocument& settings) {
     const BankFormatCatalogue& catalogue = BankFormatCatalogue::standard();
-    NoDialogs dialogs;
+    ConsoleDialogs dialogs; // the positions model only needs one for the user's edits
     FormatDisplayNames names(catalogue);
     FormatPositions positions(catalogue, names, dialogs);
     names.load(settings);

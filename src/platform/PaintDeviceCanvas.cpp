@@ -5,12 +5,10 @@
 #include <QPagedPaintDevice>
 #include <QTextDocument>
 
-PaintDeviceCanvas::PaintDeviceCanvas(QPagedPaintDevice& device,
-                                     std::function<void(const QString&)> setTitle)
-    : m_device(device), m_setTitle(std::move(setTitle)) {}
+PaintDeviceCanvas::PaintDeviceCanvas(QPagedPaintDevice& device) : m_device(device) {}
 
 bool PaintDeviceCanvas::beginDocument(const QString& title, QPageLayout::Orientation orientation) {
-    m_setTitle(title);
+    setJobTitle(title);
     m_device.setPageOrientation(orientation);
     if (!m_painter.begin(&m_device)) {
         m_error = QStringLiteral("L'imprimante n'a pas accepté le travail d'impression.");

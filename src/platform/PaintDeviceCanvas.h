@@ -3,15 +3,13 @@
 #include "platform/PrintCanvas.h"
 
 #include <QPainter>
-#include <functional>
-
 class QPagedPaintDevice;
 
-/// Paints a job with QPainter on a paged device (a QPrinter or a QPdfWriter).
+/// Paints a job with QPainter on a paged device (a QPrinter or a QPdfWriter); each kind of
+/// device names its job in its own way.
 class PaintDeviceCanvas : public PrintCanvas {
 public:
-    /// `setTitle` gives the job its name on the device (printers and PDF writers differ).
-    PaintDeviceCanvas(QPagedPaintDevice& device, std::function<void(const QString&)> setTitle);
+    explicit PaintDeviceCanvas(QPagedPaintDevice& device);
 
     bool beginDocument(const QString& title, QPageLayout::Orientation orientation) override;
     void setFont(const QFont& font) override;
@@ -24,9 +22,11 @@ public:
     void abort() override;
     QString errorString() const override { return m_error; }
 
+protected:
+    virtual void setJobTitle(const QString& title) = 0;
+
 private:
     QPagedPaintDevice& m_device;
-    std::function<void(const QString&)> m_setTitle;
     QPainter m_painter;
     bool m_aborted = false;
     QString m_error;

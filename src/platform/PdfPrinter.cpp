@@ -9,55 +9,41 @@
 
 namespace {
 
-// Owns the writer for as long as the job runs.
-class PdfJob : public PrintCanvas {
+// The writer is built before the canvas that paints on it.
+struct PdfWriterHolder {
+    explicit PdfWriterHolder(const QString& path) : writer(path) {}
+    QPdfWriter writer;
+};
+
+class PdfJob : private PdfWriterHolder, public PaintDeviceCanvas {
 public:
     PdfJob(const QString& path, int dpi)
-        : m_writer(path), m_canvas(m_writer, [this](const QString& t) { m_writer.setTitle(t); }),
-          m_path(path) {
-        m_writer.setResolution(dpi);
-        m_writer.setPageSize(QPageSize(QPageSize::A4));
-        m_writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        m_writer.setCreator(QStringLiteral("Quilmet"));
+        : PdfWriterHolder(path), PaintDeviceCanvas(writer), m_path(path) {
+        writer.setResolution(dpi);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setCreator(QStringLiteral("Quilmet"));
     }
 
-    bool beginDocument(const QString& title, QPageLayout::Orientation orientation) override {
-        return m_canvas.beginDocument(title, orientation);
-    }
-    void setFont(const QFont& font) override { m_canvas.setFont(font); }
-    void setTextColour(const QColor& colour) override { m_canvas.setTextColour(colour); }
-    void drawText(QPoint topLeft, const QString& text) override {
-        m_canvas.drawText(topLeft, text);
-    }
-    void drawRotatedText(QPoint topLeft, int tenths, const QString& text) override {
-        m_canvas.drawRotatedText(topLeft, tenths, text);
-    }
-    void drawImage(const QRect& target, const QImage& image) override {
-        m_canvas.drawImage(target, image);
-    }
-    void drawRichText(const QRect& target, const QTextDocument& document) override {
-        m_canvas.drawRichText(target, document);
-    }
     bool endDocument() override {
-        const bool sent = m_canvas.endDocument();
-        if (!sent || !QFile::exists(m_path)) {
-            m_error = QStringLiteral("Le fichier PDF « %1 » n'a pas pu être écrit.")
-                          .arg(QDir::toNativeSeparators(m_path));
-            return false;
-        }
-        return true;
+        if (PaintDeviceCanvas::endDocument() && QFile::exists(m_path))
+            return true;
+        m_error = QStringLiteral("Le fichier PDF « %1 » n'a pas pu être écrit.")
+                      .arg(QDir::toNativeSeparators(m_path));
+        return false;
     }
     void abort() override {
-        m_canvas.abort();
+        PaintDeviceCanvas::abort();
         QFile::remove(m_path); // an aborted job leaves no half page behind
     }
     QString errorString() const override {
-        return m_error.isEmpty() ? m_canvas.errorString() : m_error;
+        return m_error.isEmpty() ? PaintDeviceCanvas::errorString() : m_error;
     }
 
+protected:
+    void setJobTitle(const QString& title) override { writer.setTitle(title); }
+
 private:
-    QPdfWriter m_writer;
-    PaintDeviceCanvas m_canvas;
     QString m_path;
     QString m_error;
 };

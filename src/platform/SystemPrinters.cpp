@@ -8,42 +8,26 @@
 
 namespace {
 
-// Owns the QPrinter for as long as the job runs.
-class PrinterJob : public PrintCanvas {
+// The printer is built before the canvas that paints on it.
+struct PrinterHolder {
+    explicit PrinterHolder(const QString& name) : printer(QPrinter::HighResolution) {
+        printer.setPrinterName(name);
+    }
+    QPrinter printer;
+};
+
+class PrinterJob : private PrinterHolder, public PaintDeviceCanvas {
 public:
     explicit PrinterJob(const QString& printerName)
-        : m_printer(QPrinter::HighResolution),
-          m_canvas(m_printer, [this](const QString& t) { m_printer.setDocName(t); }) {
-        m_printer.setPrinterName(printerName);
-    }
+        : PrinterHolder(printerName), PaintDeviceCanvas(printer) {}
 
-    bool beginDocument(const QString& title, QPageLayout::Orientation orientation) override {
-        return m_canvas.beginDocument(title, orientation);
-    }
-    void setFont(const QFont& font) override { m_canvas.setFont(font); }
-    void setTextColour(const QColor& colour) override { m_canvas.setTextColour(colour); }
-    void drawText(QPoint topLeft, const QString& text) override {
-        m_canvas.drawText(topLeft, text);
-    }
-    void drawRotatedText(QPoint topLeft, int tenths, const QString& text) override {
-        m_canvas.drawRotatedText(topLeft, tenths, text);
-    }
-    void drawImage(const QRect& target, const QImage& image) override {
-        m_canvas.drawImage(target, image);
-    }
-    void drawRichText(const QRect& target, const QTextDocument& document) override {
-        m_canvas.drawRichText(target, document);
-    }
-    bool endDocument() override { return m_canvas.endDocument(); }
     void abort() override {
-        m_printer.abort();
-        m_canvas.abort();
+        printer.abort();
+        PaintDeviceCanvas::abort();
     }
-    QString errorString() const override { return m_canvas.errorString(); }
 
-private:
-    QPrinter m_printer;
-    PaintDeviceCanvas m_canvas;
+protected:
+    void setJobTitle(const QString& title) override { printer.setDocName(title); }
 };
 
 } // namespace
