@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -147,9 +148,14 @@ QWidget* FormatTab::positionBox(const QString& title, const QString& hint,
         label->setBuddy(spin);
         grid->addWidget(label, row, column);
         grid->addWidget(spin, row, column + 1);
-        connect(spin, &QSpinBox::textChanged, this, [this, field](const QString& text) {
-            m_positions.EditBqChange(m_number, field, text);
-            // An emptied field shows what the model made of it.
+        connect(spin, &QSpinBox::valueChanged, this, [this, field](int value) {
+            m_positions.EditBqChange(m_number, field, QString::number(value));
+        });
+        // The spin box keeps an emptied text to itself: the model turns it into 0.
+        connect(spin->findChild<QLineEdit*>(), &QLineEdit::textEdited, this, [this, spin, field] {
+            if (!spin->cleanText().isEmpty())
+                return;
+            m_positions.EditBqChange(m_number, field, QString());
             showValue(field, m_positions.value(m_number, field));
         });
         ++index;
@@ -159,7 +165,7 @@ QWidget* FormatTab::positionBox(const QString& title, const QString& hint,
 
 void FormatTab::showValue(int field, int value) {
     auto* spin = findChild<QSpinBox*>(QStringLiteral("Edit%1Bq%2").arg(field).arg(m_editSuffix));
-    if (!spin || spin->text() == QString::number(value))
+    if (!spin || spin->cleanText() == QString::number(value))
         return;
     const QSignalBlocker block(spin);
     spin->setValue(value);

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -147,9 +148,14 @@ QWidget* PrintSettingsTab::offsetBox(const QString& title, OffsetButton button) 
         label->setToolTip(QString::fromUtf8(f.hint));
         grid->addWidget(label, row, 0);
         grid->addWidget(spin, row, 1);
-        connect(spin, &QSpinBox::textChanged, this, [this, spin, offset] {
-            // The suffix is part of the text: an emptied number leaves " mm" or nothing.
-            m_settings.OffsetChange(offset, spin->cleanText());
+        connect(spin, &QSpinBox::valueChanged, this, [this, offset](int value) {
+            m_settings.OffsetChange(offset, QString::number(value));
+        });
+        // The spin box keeps an emptied text to itself: the model restores the factory value.
+        connect(spin->findChild<QLineEdit*>(), &QLineEdit::textEdited, this, [this, spin, offset] {
+            if (!spin->cleanText().isEmpty())
+                return;
+            m_settings.OffsetChange(offset, QString());
             showOffset(offset, m_settings.offset(offset));
         });
         ++row;
