@@ -22,19 +22,19 @@ const char* fieldLabel(int field) {
     switch (field) {
     case 1:
     case 7:
-        return "Ligne 1 en lettres";
+        return "Ligne 1";
     case 2:
     case 8:
-        return "Ligne 2 en lettres";
+        return "Ligne 2";
     case 30:
     case 31:
-        return "Ligne 3 en lettres";
+        return "Ligne 3";
     case 3:
     case 9:
         return "Bénéficiaire";
     case 4:
     case 10:
-        return "Somme en chiffres";
+        return "Chiffres";
     case 5:
     case 11:
         return "Lieu";
@@ -42,13 +42,13 @@ const char* fieldLabel(int field) {
     case 12:
         return "Date";
     case 13:
-        return "Longueur ligne 1";
+        return "Long. L1";
     case 14:
-        return "Longueur ligne 2";
+        return "Long. L2";
     case 15:
-        return "Longueur ligne 3";
+        return "Long. L3";
     case 16:
-        return "Longueur bénéficiaire";
+        return "Long. bénéf.";
     default:
         return "";
     }
@@ -80,14 +80,16 @@ FormatTab::FormatTab(const BankFormat& format, FormatPositions& positions,
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(6);
-    layout->addWidget(positionBox(
-        QStringLiteral(" Réglages horizontaux en millimètres "),
-        QStringLiteral(
-            "Distances à partir du côté gauche du chèque (sauf les longueurs de lignes)"),
-        horizontal));
+    layout->addWidget(
+        positionBox(
+            QStringLiteral(" Réglages horizontaux en millimètres "),
+            QStringLiteral(
+                "Distances à partir du côté gauche du chèque (sauf les longueurs de lignes)"),
+            horizontal),
+        int(horizontal.size()));
     layout->addWidget(positionBox(QStringLiteral(" Réglages verticaux en millimètres "),
-                                  QStringLiteral("Distances à partir du haut du chèque"),
-                                  vertical));
+                                  QStringLiteral("Distances à partir du haut du chèque"), vertical),
+                      int(vertical.size()));
 
     auto* side = new QVBoxLayout;
     m_caption = new QLabel(this);
@@ -106,7 +108,10 @@ FormatTab::FormatTab(const BankFormat& format, FormatPositions& positions,
     side->addWidget(m_caption);
     side->addStretch();
     side->addWidget(m_defaultButton);
-    layout->addLayout(side, 1);
+    m_caption->setFixedWidth(110);
+    // The inner tab already names the format; only CESU, a page of its own, shows it here.
+    m_caption->setVisible(format.page.isEmpty());
+    layout->addLayout(side);
 
     connect(m_defaultButton, &QPushButton::clicked, this,
             [this] { m_positions.BtnParDefautClick(m_number); });
@@ -132,7 +137,7 @@ QWidget* FormatTab::positionBox(const QString& title, const QString& hint,
     box->setToolTip(hint);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(6, 2, 6, 4);
-    grid->setHorizontalSpacing(6);
+    grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
     int index = 0;
     for (int field : fields) {
@@ -142,8 +147,8 @@ QWidget* FormatTab::positionBox(const QString& title, const QString& hint,
         spin->setObjectName(QStringLiteral("Edit%1Bq%2").arg(field).arg(m_editSuffix));
         spin->setRange(0, FieldPositions::maximum(field));
         spin->setValue(m_positions.value(m_number, field));
-        spin->setToolTip(hint);
-        spin->setFixedWidth(52);
+        spin->setFixedWidth(50);
+        spin->setToolTip(QString::fromUtf8(fieldLabel(field)) + QStringLiteral(" : ") + hint);
         auto* label = new QLabel(QString::fromUtf8(fieldLabel(field)), box);
         label->setBuddy(spin);
         grid->addWidget(label, row, column);

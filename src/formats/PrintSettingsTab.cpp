@@ -120,10 +120,9 @@ PrintSettingsTab::PrintSettingsTab(Page page, PrintModeSettings& settings, Platf
         chooser.exec();
     });
     column->addWidget(indicator);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(menuButton);
-    buttons->addWidget(chooserButton);
-    column->addLayout(buttons);
+    column->setSpacing(2);
+    column->addWidget(menuButton);
+    column->addWidget(chooserButton);
     column->addStretch();
     currentLayout->addLayout(column, 1);
     layout->addWidget(current, 1);
