@@ -282,6 +282,17 @@ bool AmountWording::isDefaultButtonEnabled(DefaultWords which) const {
     return m_defaultButtonEnabled[static_cast<size_t>(which)];
 }
 
+void AmountWording::DisableBtnParDefaut() {
+    const WordingOptions defaults;
+    setDefaultButtonEnabled(DefaultWords::Unit, m_options.unitSingular != defaults.unitSingular ||
+                                                    m_options.unitPlural != defaults.unitPlural);
+    setDefaultButtonEnabled(DefaultWords::SubUnit,
+                            m_options.subUnitSingular != defaults.subUnitSingular ||
+                                m_options.subUnitPlural != defaults.subUnitPlural);
+    setDefaultButtonEnabled(DefaultWords::Preposition,
+                            m_options.preposition != defaults.preposition);
+}
+
 void AmountWording::setDefaultButtonEnabled(DefaultWords which, bool enabled) {
     bool& current = m_defaultButtonEnabled[static_cast<size_t>(which)];
     if (current == enabled)

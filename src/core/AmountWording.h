@@ -64,6 +64,9 @@ public:
     void BelgicismeClick(bool checked);
 
     bool isDefaultButtonEnabled(DefaultWords which) const;
+    /// Start-up check: a default-words button is enabled only when its words differ from the
+    /// defaults.
+    void DisableBtnParDefaut();
     void BtnDefautMonaieClick();
     void BtnDefaut100MonaieClick();
     void btnRemiseDefautPrepClick();
