@@ -25,17 +25,17 @@ struct WordField {
 };
 
 const WordField kFields[] = {
-    {"EditMonaieSingul", "Unité au singulier :", AmountWording::kWordMaxLength,
+    {"EditMonaieSingul", "Singulier :", AmountWording::kWordMaxLength,
      &AmountWording::setUnitSingular, &WordingOptions::unitSingular},
-    {"EditMonaiePluriel", "Unité au pluriel :", AmountWording::kWordMaxLength,
-     &AmountWording::setUnitPlural, &WordingOptions::unitPlural},
-    {"Edit100MonaieSingul", "Centième au singulier :", AmountWording::kWordMaxLength,
+    {"EditMonaiePluriel", "Pluriel :", AmountWording::kWordMaxLength, &AmountWording::setUnitPlural,
+     &WordingOptions::unitPlural},
+    {"Edit100MonaieSingul", "Singulier :", AmountWording::kWordMaxLength,
      &AmountWording::setSubUnitSingular, &WordingOptions::subUnitSingular},
-    {"Edit100MonaiePluriel", "Centième au pluriel :", AmountWording::kWordMaxLength,
+    {"Edit100MonaiePluriel", "Pluriel :", AmountWording::kWordMaxLength,
      &AmountWording::setSubUnitPlural, &WordingOptions::subUnitPlural},
     {"EditDoro", "Préposition :", AmountWording::kPrepositionMaxLength,
      &AmountWording::setPreposition, &WordingOptions::preposition},
-    {"EditEuro2", "Libellé du bouton :", AmountWording::kValidateCaptionMaxLength,
+    {"EditEuro2", "Libellé :", AmountWording::kValidateCaptionMaxLength,
      &AmountWording::setValidateCaption, &WordingOptions::validateCaption},
 };
 

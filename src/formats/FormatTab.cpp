@@ -57,7 +57,9 @@ const char* fieldLabel(int field) {
 // Box order of the fields; the three-line fields are skipped for other formats.
 constexpr std::array<int, 11> kHorizontalFields{1, 2, 30, 3, 4, 5, 6, 13, 14, 15, 16};
 constexpr std::array<int, 7> kVerticalFields{7, 8, 31, 9, 10, 11, 12};
+// Three rows a column; the three-line format, with more fields, takes four.
 constexpr int kRowsPerColumn = 3;
+constexpr int kRowsPerColumnThreeLines = 4;
 
 } // namespace
 
@@ -77,6 +79,7 @@ FormatTab::FormatTab(const BankFormat& format, FormatPositions& positions,
         if (format.hasField(field))
             vertical.push_back(field);
 
+    const int rows = format.lineCount == 3 ? kRowsPerColumnThreeLines : kRowsPerColumn;
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(6);
@@ -85,10 +88,11 @@ FormatTab::FormatTab(const BankFormat& format, FormatPositions& positions,
             QStringLiteral(" Réglages horizontaux en millimètres "),
             QStringLiteral(
                 "Distances à partir du côté gauche du chèque (sauf les longueurs de lignes)"),
-            horizontal),
+            horizontal, rows),
         int(horizontal.size()));
     layout->addWidget(positionBox(QStringLiteral(" Réglages verticaux en millimètres "),
-                                  QStringLiteral("Distances à partir du haut du chèque"), vertical),
+                                  QStringLiteral("Distances à partir du haut du chèque"), vertical,
+                                  rows),
                       int(vertical.size()));
 
     auto* side = new QVBoxLayout;
@@ -132,7 +136,7 @@ FormatTab::FormatTab(const BankFormat& format, FormatPositions& positions,
 }
 
 QWidget* FormatTab::positionBox(const QString& title, const QString& hint,
-                                std::span<const int> fields) {
+                                std::span<const int> fields, int rows) {
     auto* box = new QGroupBox(title, this);
     box->setToolTip(hint);
     auto* grid = new QGridLayout(box);
@@ -141,8 +145,8 @@ QWidget* FormatTab::positionBox(const QString& title, const QString& hint,
     grid->setVerticalSpacing(2);
     int index = 0;
     for (int field : fields) {
-        const int row = index % kRowsPerColumn;
-        const int column = (index / kRowsPerColumn) * 2;
+        const int row = index % rows;
+        const int column = (index / rows) * 2;
         auto* spin = new QSpinBox(box);
         spin->setObjectName(QStringLiteral("Edit%1Bq%2").arg(field).arg(m_editSuffix));
         spin->setRange(0, FieldPositions::maximum(field));

@@ -20,7 +20,8 @@ public:
     int formatNumber() const { return m_number; }
 
 private:
-    QWidget* positionBox(const QString& title, const QString& hint, std::span<const int> fields);
+    QWidget* positionBox(const QString& title, const QString& hint, std::span<const int> fields,
+                         int rows);
     void showValue(int field, int value);
 
     FormatPositions& m_positions;
