@@ -293,11 +293,6 @@ void ChequeFacePanel::bindEntry() {
     m_amount->setKeyHook([this](QKeyEvent* event) { return amountKey(event); });
     m_amount->setContextMenuPolicy(Qt::NoContextMenu);
     connect(&entry, &ChequeEntry::amountChanged, this, &ChequeFacePanel::refreshAmount);
-    connect(m_amount, &QLineEdit::cursorPositionChanged, this, [this, &entry] {
-        const int start =
-            m_amount->hasSelectedText() ? m_amount->selectionStart() : m_amount->cursorPosition();
-        entry.setAmountSelection(start, static_cast<int>(m_amount->selectedText().size()));
-    });
 
     struct TextBinding {
         EntryLineEdit* field;
@@ -362,6 +357,10 @@ void ChequeFacePanel::bindEntry() {
 
 bool ChequeFacePanel::amountKey(QKeyEvent* event) {
     ChequeEntry& entry = m_session.entry();
+    // The caret and selection the user made with the mouse or arrows reach the model first.
+    const int start =
+        m_amount->hasSelectedText() ? m_amount->selectionStart() : m_amount->cursorPosition();
+    entry.setAmountSelection(start, static_cast<int>(m_amount->selectedText().size()));
     if (event->matches(QKeySequence::Paste)) {
         GuiClipboard clipboard;
         entry.ItemCollerClick(clipboard);
