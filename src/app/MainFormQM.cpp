@@ -111,7 +111,10 @@ void MainFormQM::buildWindow() {
     m_frame->setAutoFillBackground(true);
     m_face = new ChequeFacePanel(m_session, m_frame);
     m_face->move((kWidth - m_face->width()) / 2, kFaceTop);
-    m_frame->setGeometry(0, 0, kWidth, kFaceTop + m_face->height() + 22);
+    // The frame fills the collapsed window; the settings tabs lie below it.
+    const int frameHeight =
+        kCollapsedHeight - m_toolbar->sizeHint().height() - status->sizeHint().height();
+    m_frame->setGeometry(0, 0, kWidth, frameHeight);
     m_tabs = new SettingsTabsHost(m_session, central);
     m_tabs->setGeometry(4, m_frame->height() + 4, kWidth - 8,
                         kExpandedHeight - kCollapsedHeight - 8);

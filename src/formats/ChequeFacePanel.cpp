@@ -412,8 +412,12 @@ void ChequeFacePanel::refreshField(int field) {
         refreshAmount();
         return;
     case EntryField::Beneficiary:
-        if (m_beneficiary->text() != entry.beneficiary())
+        if (m_beneficiary->text() != entry.beneficiary()) {
             m_beneficiary->setText(entry.beneficiary());
+            // A fill longer than the field must not hide the name.
+            if (!m_beneficiary->hasFocus())
+                m_beneficiary->setCursorPosition(0);
+        }
         return;
     case EntryField::Place:
         if (m_place->text() != entry.place())
