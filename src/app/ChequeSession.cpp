@@ -172,9 +172,10 @@ void ChequeSession::bindSettings() {
         });
 }
 
-SettingsSequence::LoadResult ChequeSession::loadSettings() {
+SettingsSequence::LoadResult
+ChequeSession::loadSettings(const std::function<void(int step)>& progress) {
     IniFile file(m_platform.folders.settingsFilePath());
-    const SettingsSequence::LoadResult result = m_settings.load(file);
+    const SettingsSequence::LoadResult result = m_settings.load(file, progress);
     if (m_currentFormat.hasFormat())
         m_currentFormat.Interface(m_currentFormat.number(), {});
     return result;

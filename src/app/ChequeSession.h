@@ -52,8 +52,8 @@ public:
     EntryLists& lists() { return m_lists; }
     SettingsSequence& settings() { return m_settings; }
 
-    /// The load sequence; the main window then applies the stored format.
-    SettingsSequence::LoadResult loadSettings();
+    /// The load sequence, each step told to `progress`; then the stored format is applied.
+    SettingsSequence::LoadResult loadSettings(const std::function<void(int step)>& progress = {});
     /// The save sequence; false after showing the error naming the file.
     bool saveSettings();
     /// The end of the first showing: date of the day, the rules that wait for the window.

@@ -1,0 +1,134 @@
+#include "app/SettingsTabsHost.h"
+
+#include "app/ChequeSession.h"
+#include "app/SettingsPanel.h"
+
+#include <QIcon>
+#include <QScopedValueRollback>
+
+namespace {
+
+struct PageRow {
+    const char* name;
+    const char* caption;
+};
+
+const PageRow kPages[] = {
+    {"OngletA", "A"},
+    {"OngletB", "B"},
+    {"OngletC", "C"},
+    {"OngletF", "F"},
+    {"OngletH", "H"},
+    {"OngletL", "L"},
+    {"OngletS", "S"},
+    {"OngletCESU", "CESU"},
+    {"OngletPreferences", "Préférences"},
+    {"OngletParamCtrl1", "Paramètres de contrôle 1"},
+    {"OngletParamCtrl2", "Paramètres de contrôle 2"},
+    {"OngletParamImpr1", "Paramètres d'impression 1"},
+    {"OngletParamImpr2", "Paramètres d'impression 2"},
+    {"OngletAffGeant", "Affichage géant"},
+    {"OngletDosCheque", "Dos chèque"},
+    {"OngletJournalEcrit", "Journal des écritures"},
+    {"OngletMonnaie", "Monnaie"},
+    {"OngletConfigFonte", "Configuration de fonte"},
+    {"OngletSignature", "Signature"},
+    {"OngletSoucheSup", "Souche supérieure"},
+    {"OngletLibelInclin", "Libellé incliné"},
+    {"OngletBenPrior", "Bénéficiaire prioritaire"},
+};
+
+QString pageNameOf(const BankFormat& format) {
+    return QStringLiteral("Onglet") +
+           (format.page.isEmpty() ? QStringLiteral("CESU") : format.page);
+}
+
+// The inner tab widget holding a format tab, or nullptr when the page is the format's own.
+QTabWidget* innerTabsOf(QWidget* formatTab) {
+    for (QWidget* w = formatTab ? formatTab->parentWidget() : nullptr; w; w = w->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(w))
+            return tabs;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+SettingsTabsHost::SettingsTabsHost(ChequeSession& session, QWidget* parent)
+    : QTabWidget(parent), m_session(session) {
+    setObjectName(QStringLiteral("PageCtrlBase"));
+    setUsesScrollButtons(true);
+    setDocumentMode(false);
+    for (const PageRow& row : kPages) {
+        auto* page = new QWidget;
+        page->setObjectName(QString::fromLatin1(row.name));
+        addTab(page, QString::fromUtf8(row.caption));
+    }
+    for (int i = 0; i < 8; ++i) // the format pages come first
+        setTabIcon(i, QIcon(QStringLiteral(":/pictures/FormatBancaire.svg")));
+    // Never shown: it only holds hidden working fields of other features.
+    auto* hidden = new QWidget(this);
+    hidden->setObjectName(QStringLiteral("OngletPRIVE"));
+    hidden->hide();
+
+    populateSettingsPanel(*this, session);
+    bindInnerTabs();
+    setCurrentWidget(page(QStringLiteral("OngletParamCtrl2")));
+    connect(this, &QTabWidget::currentChanged, this, &SettingsTabsHost::applyShownFormat);
+}
+
+QWidget* SettingsTabsHost::page(const QString& name) const {
+    if (name == u"OngletPRIVE")
+        return findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    for (int i = 0; i < count(); ++i) {
+        if (widget(i)->objectName() == name)
+            return widget(i);
+    }
+    return nullptr;
+}
+
+const BankFormat* SettingsTabsHost::formatOfPage(QWidget* page) const {
+    if (!page)
+        return nullptr;
+    const BankFormat* only = nullptr;
+    int onPage = 0;
+    for (const BankFormat& format : m_session.catalogue().formats()) {
+        if (pageNameOf(format) != page->objectName())
+            continue;
+        ++onPage;
+        only = &format;
+        QWidget* tab = page->findChild<QWidget*>(format.formatTab);
+        QTabWidget* inner = innerTabsOf(tab);
+        if (tab && inner && inner->currentWidget() == tab)
+            return &format;
+    }
+    // A page without inner tabs stands for its one format.
+    return onPage == 1 ? only : nullptr;
+}
+
+void SettingsTabsHost::showFormatTab(const BankFormat& format) {
+    const QScopedValueRollback<bool> guard(m_bringingForward, true);
+    QWidget* formatPage = page(pageNameOf(format));
+    if (QWidget* tab = formatPage ? formatPage->findChild<QWidget*>(format.formatTab) : nullptr) {
+        if (QTabWidget* inner = innerTabsOf(tab); inner && inner != this)
+            inner->setCurrentWidget(tab);
+    }
+    setCurrentWidget(formatPage);
+}
+
+void SettingsTabsHost::bindInnerTabs() {
+    for (QTabWidget* inner : findChildren<QTabWidget*>()) {
+        if (inner != this)
+            connect(inner, &QTabWidget::currentChanged, this, &SettingsTabsHost::applyShownFormat);
+    }
+}
+
+// A format tab that comes to the front makes its format current.
+void SettingsTabsHost::applyShownFormat() {
+    if (m_bringingForward)
+        return;
+    const BankFormat* format = formatOfPage(currentWidget());
+    CurrentFormat& current = m_session.currentFormat();
+    if (format && format->number != current.number())
+        current.Interface(format->number, {});
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QTabWidget>
+
+struct BankFormat;
+class ChequeSession;
+
+/// The settings page control `PageCtrlBase` under the cheque area: its 23 pages, and the
+/// format pages that make their format current when shown.
+class SettingsTabsHost : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit SettingsTabsHost(ChequeSession& session, QWidget* parent = nullptr);
+
+    /// The page of this object name; nullptr for an unknown name.
+    QWidget* page(const QString& name) const;
+    /// Brings the page (and inner tab) of a format to the front, without applying it again.
+    void showFormatTab(const BankFormat& format);
+    /// The format a page stands for now: its own, or that of its active inner tab.
+    const BankFormat* formatOfPage(QWidget* page) const;
+
+private:
+    void bindInnerTabs();
+    void applyShownFormat();
+
+    ChequeSession& m_session;
+    bool m_bringingForward = false;
+};
