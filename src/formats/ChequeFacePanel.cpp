@@ -5,6 +5,7 @@
 #include "core/ScreenFonts.h"
 #include "formats/EntryLineEdit.h"
 #include "formats/PrintModeMenu.h"
+#include "formats/PrintModePicture.h"
 #include "formats/ScreenScale.h"
 #include "platform/Printers.h"
 
@@ -35,12 +36,6 @@ QFont pixelFont(const QString& family, int pixelSize, bool bold = false) {
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
-}
-
-QPixmap modePicture(PrintMode mode, QSize size, bool turned) {
-    const QString name = QString::fromLatin1(printModeInfo(mode).picture);
-    QPixmap pixmap = QIcon(QStringLiteral(":/pictures/%1.svg").arg(name)).pixmap(size);
-    return turned ? pixmap.transformed(QTransform().rotate(180)) : pixmap;
 }
 
 } // namespace
@@ -470,7 +465,7 @@ void ChequeFacePanel::refreshPictures() {
 void ChequeFacePanel::refreshPicture(PrintMode mode) {
     QLabel* picture = m_pictures.at(static_cast<size_t>(mode) - 1);
     const PrintModeSettings& modes = m_session.printModes();
-    picture->setPixmap(modePicture(mode, picture->size(), modes.pictureTurned(mode)));
+    picture->setPixmap(printModePixmap(mode, picture->size(), modes.pictureTurned(mode)));
     picture->setVisible(m_session.printButtonVisible() && modes.mode() == mode);
 }
 

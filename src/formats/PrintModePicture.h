@@ -2,10 +2,14 @@
 
 #include "formats/PrintMode.h"
 
+#include <QPixmap>
 #include <QWidget>
 #include <optional>
 
 class PrintModeSettings;
+
+/// The picture of a print mode at the given size, turned upside down on request.
+QPixmap printModePixmap(PrintMode mode, QSize size, bool turned);
 
 /// The picture of a print mode: a sheet with the cheque where the printer takes it, turned
 /// upside down on request. Double-click turns it; right-click opens the mode menu.
