@@ -7,6 +7,8 @@
 #include "app/WindowPositions.h"
 #include "formats/ChequeFacePanel.h"
 #include "formats/FormatsMenu.h"
+#include "formats/OrientationChooser.h"
+#include "journal/AccountWindow.h"
 #include "platform/AppFolders.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
@@ -89,6 +91,7 @@ MainFormQM::MainFormQM(Platform& platform, ChequeSession& session, const Progres
     });
     session.positions().DisableBtnParDefaut();
     session.printModes().DisableBtnParDefaut();
+    session.wording().DisableBtnParDefaut();
     m_face->SeeScreenLines();
     qApp->installEventFilter(this);
 }
@@ -176,15 +179,15 @@ void MainFormQM::bindCommands() {
     connect(m_face, &ChequeFacePanel::formatMenuRequested, this,
             [this](const QPoint& at) { m_formatsMenu->popup(at); });
     connect(m_face, &ChequeFacePanel::accountWindowRequested, this, [this] {
-        if (m_session.account().mayOpenAccountWindow())
-            notYet(QStringLiteral("La fenêtre des numéros de comptes et de chèques"));
+        if (m_session.account().mayOpenAccountWindow()) {
+            AccountWindow window(m_platform, m_session.account(), this);
+            window.exec();
+        }
     });
     connect(m_face, &ChequeFacePanel::calendarRequested, this,
             [this] { notYet(QStringLiteral("Le mini-calendrier")); });
-    connect(m_formatsMenu, &FormatsMenu::formatChosenFromMenu, this, [this](int number) {
-        if (const BankFormat* format = m_session.catalogue().byNumber(number))
-            m_tabs->showFormatTab(*format);
-    });
+    connect(m_formatsMenu, &FormatsMenu::formatChosenFromMenu, this,
+            [this](int number) { m_tabs->showFormatTab(number); });
     connect(&m_session, &ChequeSession::formatChoiceRequested, this, &MainFormQM::openFormatChoice);
     connect(&m_session.currentFormat(), &CurrentFormat::formatChoiceRequested, this,
             &MainFormQM::openFormatChoice);
@@ -218,8 +221,8 @@ void MainFormQM::setExpanded(bool expanded) {
 
 void MainFormQM::MontrerVolet() {
     m_toolbar->option("Reglage")->setEnabled(false);
-    if (const BankFormat* format = m_session.currentFormat().format())
-        m_tabs->showFormatTab(*format);
+    if (m_session.currentFormat().hasFormat())
+        m_tabs->showFormatTab(m_session.currentFormat().number());
     setExpanded(true);
 }
 
@@ -279,11 +282,8 @@ void MainFormQM::printFromKeyboard() {
 }
 
 void MainFormQM::chooseOrientation() {
-    // Until the orientation chooser comes, the print-mode menu stands in for it.
-    auto* menu = m_face->findChild<QMenu*>(QStringLiteral("ppmChoixOrientPrint"));
-    const QWidget* button = m_toolbar->widgetForAction(m_toolbar->findChild<QAction*>(
-        QStringLiteral("btnOrientPrint"), Qt::FindDirectChildrenOnly));
-    menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+    OrientationChooser chooser(m_session.printModes(), m_platform, this);
+    chooser.exec();
 }
 
 void MainFormQM::choosePrinter() {

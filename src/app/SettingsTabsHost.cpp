@@ -2,6 +2,7 @@
 
 #include "app/ChequeSession.h"
 #include "app/SettingsPanel.h"
+#include "formats/FormatPages.h"
 
 #include <QIcon>
 #include <QScopedValueRollback>
@@ -38,20 +39,6 @@ const PageRow kPages[] = {
     {"OngletBenPrior", "Bénéficiaire prioritaire"},
 };
 
-QString pageNameOf(const BankFormat& format) {
-    return QStringLiteral("Onglet") +
-           (format.page.isEmpty() ? QStringLiteral("CESU") : format.page);
-}
-
-// The inner tab widget holding a format tab, or nullptr when the page is the format's own.
-QTabWidget* innerTabsOf(QWidget* formatTab) {
-    for (QWidget* w = formatTab ? formatTab->parentWidget() : nullptr; w; w = w->parentWidget()) {
-        if (auto* tabs = qobject_cast<QTabWidget*>(w))
-            return tabs;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 SettingsTabsHost::SettingsTabsHost(ChequeSession& session, QWidget* parent)
@@ -87,33 +74,9 @@ QWidget* SettingsTabsHost::page(const QString& name) const {
     return nullptr;
 }
 
-const BankFormat* SettingsTabsHost::formatOfPage(QWidget* page) const {
-    if (!page)
-        return nullptr;
-    const BankFormat* only = nullptr;
-    int onPage = 0;
-    for (const BankFormat& format : m_session.catalogue().formats()) {
-        if (pageNameOf(format) != page->objectName())
-            continue;
-        ++onPage;
-        only = &format;
-        QWidget* tab = page->findChild<QWidget*>(format.formatTab);
-        QTabWidget* inner = innerTabsOf(tab);
-        if (tab && inner && inner->currentWidget() == tab)
-            return &format;
-    }
-    // A page without inner tabs stands for its one format.
-    return onPage == 1 ? only : nullptr;
-}
-
-void SettingsTabsHost::showFormatTab(const BankFormat& format) {
+void SettingsTabsHost::showFormatTab(int number) {
     const QScopedValueRollback<bool> guard(m_bringingForward, true);
-    QWidget* formatPage = page(pageNameOf(format));
-    if (QWidget* tab = formatPage ? formatPage->findChild<QWidget*>(format.formatTab) : nullptr) {
-        if (QTabWidget* inner = innerTabsOf(tab); inner && inner != this)
-            inner->setCurrentWidget(tab);
-    }
-    setCurrentWidget(formatPage);
+    FormatPages::bringToFront(*this, m_session.catalogue(), number);
 }
 
 void SettingsTabsHost::bindInnerTabs() {
@@ -127,8 +90,8 @@ void SettingsTabsHost::bindInnerTabs() {
 void SettingsTabsHost::applyShownFormat() {
     if (m_bringingForward)
         return;
-    const BankFormat* format = formatOfPage(currentWidget());
+    const int shown = FormatPages::shownFormat(currentWidget());
     CurrentFormat& current = m_session.currentFormat();
-    if (format && format->number != current.number())
-        current.Interface(format->number, {});
+    if (shown != 0 && shown != current.number())
+        current.Interface(shown, {});
 }

@@ -2,7 +2,6 @@
 
 #include <QTabWidget>
 
-struct BankFormat;
 class ChequeSession;
 
 /// The settings page control `PageCtrlBase` under the cheque area: its 23 pages, and the
@@ -15,9 +14,7 @@ public:
     /// The page of this object name; nullptr for an unknown name.
     QWidget* page(const QString& name) const;
     /// Brings the page (and inner tab) of a format to the front, without applying it again.
-    void showFormatTab(const BankFormat& format);
-    /// The format a page stands for now: its own, or that of its active inner tab.
-    const BankFormat* formatOfPage(QWidget* page) const;
+    void showFormatTab(int number);
 
 private:
     void bindInnerTabs();

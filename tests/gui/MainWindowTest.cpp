@@ -2,6 +2,7 @@
 #include "app/MainFormQM.h"
 #include "app/SettingsTabsHost.h"
 #include "formats/ChequeFacePanel.h"
+#include "formats/FormatPages.h"
 #include "platform/ImageTextMeasurer.h"
 #include "platform/IniFile.h"
 #include "platform/InstanceLock.h"
@@ -237,6 +238,17 @@ TEST_F(MainWindowTest, ShowingAFormatPageAppliesItsFormat) {
     EXPECT_NE(find<QLabel>("lblBqChoisie")->text().indexOf(u"AXA"), -1);
     tabs->setCurrentWidget(window->tabs().page(QStringLiteral("OngletCESU")));
     EXPECT_EQ(session->currentFormat().number(), formatNumber(*session, "CESU"));
+
+    // On a page of several formats, the inner tab brought forward applies its own format.
+    QWidget* pageB = window->tabs().page(QStringLiteral("OngletB"));
+    tabs->setCurrentWidget(pageB);
+    QTabWidget* inner = FormatPages::innerTabs(pageB);
+    ASSERT_NE(inner, nullptr);
+    for (int i = 0; i < inner->count(); ++i) {
+        inner->setCurrentIndex(i);
+        EXPECT_EQ(session->currentFormat().number(), FormatPages::shownFormat(pageB));
+    }
+    EXPECT_NE(session->currentFormat().number(), formatNumber(*session, "CESU"));
 }
 
 TEST_F(MainWindowTest, WithoutFormatTheWelcomeWindowOpensAtFirstPainting) {
