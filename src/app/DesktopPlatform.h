@@ -3,7 +3,7 @@
 #include "platform/AppFolders.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
-#include "platform/QtSoundOutput.h"
+#include "platform/LazySoundOutput.h"
 #include "platform/Shell.h"
 #include "platform/Sounds.h"
 #include "platform/WidgetDialogs.h"
@@ -19,7 +19,7 @@ public:
 private:
     AppFolders m_folders;
     WidgetDialogs m_dialogs;
-    QtSoundOutput m_soundOutput;
+    LazySoundOutput m_soundOutput;
     Sounds m_sounds;
     SystemClock m_clock;
     DesktopShell m_shell;

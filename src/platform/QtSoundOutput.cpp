@@ -24,3 +24,7 @@ void QtSoundOutput::play(const QString& path) {
 bool QtSoundOutput::isPlaying() const {
     return m_current && m_current->isPlaying();
 }
+
+extern "C" Q_DECL_EXPORT SoundOutput* createQuilmetSoundOutput() {
+    return new QtSoundOutput;
+}

@@ -6,7 +6,8 @@
 
 class QSoundEffect;
 
-/// Plays the wave files through Qt Multimedia; with no audio device it stays silent.
+/// Plays the wave files through Qt Multimedia; with no audio device it stays silent. Built
+/// into its own module, loaded on the first sound (see LazySoundOutput).
 class QtSoundOutput : public SoundOutput {
 public:
     QtSoundOutput();

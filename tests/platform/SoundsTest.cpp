@@ -1,6 +1,9 @@
+#include "platform/LazySoundOutput.h"
 #include "support/TestPlatform.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QLibrary>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -98,5 +101,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, WavIfSomme,
                                            EraseCase{true, "0,00", false, true, true},
                                            EraseCase{true, "0", true, false, false},
                                            EraseCase{true, "0,00", true, false, true}));
+
+} // namespace
+
+namespace {
+
+// The program finds its sound module beside itself; a module that is missing or lacks its
+// factory would leave every user without sound and no message.
+TEST(LazySoundOutput, FindsTheSoundModuleBesideTheProgram) {
+    QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                    QLatin1String(LazySoundOutput::kModuleName));
+    EXPECT_NE(module.resolve("createQuilmetSoundOutput"), nullptr)
+        << module.errorString().toStdString();
+}
 
 } // namespace
