@@ -25,16 +25,8 @@ int runProgram() {
     SystemPrinters printers(platform.clock,
                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
                                 QStringLiteral("/Quilmet"));
-    // The built-in PDF printer always counts, so this only guards a broken printer list.
-    if (printers.names().isEmpty()) {
-        platform.sounds.play(Cue::Son004);
-        platform.dialogs.error(QStringLiteral("Imprimante absente !"),
-                               QStringLiteral("Ce programme ne peut fonctionner sans au moins une "
-                                              "\r\nimprimante installée.\r\n\r\nMerci d'installer "
-                                              "une imprimante."));
-        return 1;
-    }
-
+    // No "printer missing" refusal: the built-in PDF printer is always there, and the
+    // system's printers are listed only when the program first needs them.
     SplashScreen splash;
     splash.show();
     const ImageTextMeasurer measurer;

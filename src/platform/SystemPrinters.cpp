@@ -33,17 +33,29 @@ protected:
 } // namespace
 
 SystemPrinters::SystemPrinters(const Clock& clock, QString pdfFolder)
-    : m_clock(clock), m_system(QPrinterInfo::availablePrinterNames()), m_pdf(std::move(pdfFolder)) {
-    const QString standard = QPrinterInfo::defaultPrinterName();
-    m_selected = standard.isEmpty() ? 0 : std::max(0, static_cast<int>(m_system.indexOf(standard)));
+    : m_clock(clock), m_pdf(std::move(pdfFolder)) {}
+
+const QStringList& SystemPrinters::system() const {
+    if (!m_system)
+        m_system = QPrinterInfo::availablePrinterNames();
+    return *m_system;
+}
+
+int SystemPrinters::selected() const {
+    if (m_selected < 0) {
+        const QString standard = QPrinterInfo::defaultPrinterName();
+        m_selected =
+            standard.isEmpty() ? 0 : std::max(0, static_cast<int>(system().indexOf(standard)));
+    }
+    return m_selected;
 }
 
 QStringList SystemPrinters::names() const {
-    return m_system + QStringList{QString::fromLatin1(kPdfPrinterName)};
+    return system() + QStringList{QString::fromLatin1(kPdfPrinterName)};
 }
 
 void SystemPrinters::select(int index) {
-    if (index >= 0 && index <= m_system.size())
+    if (index >= 0 && index <= system().size())
         m_selected = index;
 }
 
@@ -51,7 +63,7 @@ PrinterGeometry SystemPrinters::geometry() const {
     if (pdfSelected())
         return m_pdf.geometry();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPrinterName(m_system.at(m_selected));
+    printer.setPrinterName(system().at(selected()));
     const QPageLayout layout = printer.pageLayout();
     const int dpi = printer.resolution();
     const QRect full = layout.fullRectPixels(dpi);
@@ -64,7 +76,7 @@ std::unique_ptr<PrintCanvas> SystemPrinters::openJob() {
     m_lastWasPdf = pdfSelected();
     if (m_lastWasPdf)
         return m_pdf.openJob(m_clock.now());
-    return std::make_unique<PrinterJob>(m_system.at(m_selected));
+    return std::make_unique<PrinterJob>(system().at(selected()));
 }
 
 QString SystemPrinters::lastOutputFile() const {
