@@ -2,8 +2,8 @@
 
 #include "platform/AppFolders.h"
 #include "platform/Clock.h"
-#include "platform/Platform.h"
 #include "platform/LazySoundOutput.h"
+#include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "platform/Sounds.h"
 #include "platform/WidgetDialogs.h"

@@ -215,6 +215,8 @@ void MainFormQM::bindSettings() {
 // --- Settings area ---
 
 void MainFormQM::setExpanded(bool expanded) {
+    if (expanded)
+        m_tabs->populate();
     setFixedSize(kWidth, expanded ? kExpandedHeight : kCollapsedHeight);
     m_face->setSettingsShown(expanded);
 }

@@ -58,10 +58,19 @@ SettingsTabsHost::SettingsTabsHost(ChequeSession& session, QWidget* parent)
     hidden->setObjectName(QStringLiteral("OngletPRIVE"));
     hidden->hide();
 
-    populateSettingsPanel(*this, session);
-    bindInnerTabs();
     setCurrentWidget(page(QStringLiteral("OngletParamCtrl2")));
-    connect(this, &QTabWidget::currentChanged, this, &SettingsTabsHost::applyShownFormat);
+    connect(this, &QTabWidget::currentChanged, this, [this] {
+        populate();
+        applyShownFormat();
+    });
+}
+
+void SettingsTabsHost::populate() {
+    if (m_populated)
+        return;
+    m_populated = true;
+    populateSettingsPanel(*this, m_session);
+    bindInnerTabs();
 }
 
 QWidget* SettingsTabsHost::page(const QString& name) const {
@@ -75,6 +84,7 @@ QWidget* SettingsTabsHost::page(const QString& name) const {
 }
 
 void SettingsTabsHost::showFormatTab(int number) {
+    populate();
     const QScopedValueRollback<bool> guard(m_bringingForward, true);
     FormatPages::bringToFront(*this, m_session.catalogue(), number);
 }

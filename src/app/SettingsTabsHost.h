@@ -16,10 +16,15 @@ public:
     /// Brings the page (and inner tab) of a format to the front, without applying it again.
     void showFormatTab(int number);
 
+    /// Fills the pages; done when the panel is first opened or a page asked for, not at
+    /// start, where its many controls would cost a good part of the start-up time.
+    void populate();
+
 private:
     void bindInnerTabs();
     void applyShownFormat();
 
     ChequeSession& m_session;
     bool m_bringingForward = false;
+    bool m_populated = false;
 };

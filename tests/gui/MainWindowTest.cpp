@@ -230,6 +230,16 @@ TEST_F(MainWindowTest, SettingsPanelOpensOnTheCurrentFormatTabAndCloses) {
     EXPECT_EQ(window->height(), MainFormQM::kCollapsedHeight);
 }
 
+// The pages are filled when the panel first opens, not at start: also the page that has
+// been current since start, which no page change announces.
+TEST_F(MainWindowTest, PanelOpenedFirstOnItsCurrentPageShowsItsControls) {
+    start("HSBC");
+    auto* tabs = find<QTabWidget>("PageCtrlBase");
+    window->showSettingsPage(QStringLiteral("OngletParamCtrl2"));
+    EXPECT_EQ(window->height(), MainFormQM::kExpandedHeight);
+    EXPECT_NE(tabs->currentWidget()->findChild<QLabel*>(QStringLiteral("lblCTRL_L1")), nullptr);
+}
+
 TEST_F(MainWindowTest, ShowingAFormatPageAppliesItsFormat) {
     start("BNP");
     auto* tabs = find<QTabWidget>("PageCtrlBase");
