@@ -194,8 +194,8 @@ void ChequeSession::firstShowing() {
     m_entry.setMainWindowShown(true);
     m_fitting.setMainWindowShown(true);
     m_entry.writeStartDate();
-    if (m_currentFormat.hasFormat())
-        onFormatSelected(m_currentFormat.number());
+    // The stored format was laid out by the load sequence; selecting it again now that the
+    // window shows would reset the stored account and numbers to account 1.
 }
 
 void ChequeSession::setFontSettings(const WordFontSettings& settings) {

@@ -130,3 +130,19 @@ TEST_F(SessionSettings, ListsLoadUntilTheFirstGap) {
 }
 
 } // namespace
+
+namespace {
+
+// The account in use at the last close is the one shown after the next start: the stored
+// format is laid out before the window shows, which must not reset the numbers.
+TEST_F(SessionSettings, StartKeepsTheStoredAccountAndNumbers) {
+    settings("[CHOIX BANQUE]\r\nBanque=7\r\nCompte=2\r\nNumChqEnCours=0000123\r\n"
+             "NumCptEnCours=98765432101\r\nCompte1BNP=11111111111\r\nCheque1BNP=0000001\r\n");
+    session.loadSettings();
+    session.firstShowing();
+    EXPECT_EQ(session.account().account(), 2);
+    EXPECT_EQ(session.account().chequeNumber(), QStringLiteral("0000123"));
+    EXPECT_EQ(session.account().accountNumber(), QStringLiteral("98765432101"));
+}
+
+} // namespace
