@@ -99,14 +99,18 @@ void SettingsSequence::loadKey(const SettingKey& key, const IniDocument& documen
 }
 
 void SettingsSequence::saveKey(const SettingKey& key, IniDocument& document,
-                               const QHash<QString, IniDocument>& ownerValues) const {
+                               const QHash<QString, IniDocument>& ownerValues,
+                               QSet<QString>& blocksWritten) const {
     const QString section = text(key.section);
     const QString name = text(key.key);
     const QString owner = text(key.owner);
     if (key.kind == SettingKind::Block) {
+        // The owner of a section block writes everything it has where its first block stands.
         const auto it = m_owners.constFind(owner);
-        if (it != m_owners.cend())
+        if (it != m_owners.cend() && !blocksWritten.contains(owner)) {
+            blocksWritten.insert(owner);
             it->save(document);
+        }
         return;
     }
     if (key.save == SaveRule::Never)
@@ -185,13 +189,21 @@ SettingsSequence::LoadResult SettingsSequence::load(IniFile& file,
 }
 
 bool SettingsSequence::save(IniFile& file) const {
-    // Each model writes its keys once into a scratch document; they are then copied into
-    // the file at their places in the table.
+    // Each model without a section block writes its keys once into a scratch document; they
+    // are then copied into the file at their places in the table.
+    QSet<QString> blockOwners;
+    for (const SettingKey& key : settingKeys()) {
+        if (key.kind == SettingKind::Block)
+            blockOwners.insert(text(key.owner));
+    }
     QHash<QString, IniDocument> ownerValues;
-    for (auto it = m_owners.cbegin(); it != m_owners.cend(); ++it)
-        it->save(ownerValues[it.key()]);
+    for (auto it = m_owners.cbegin(); it != m_owners.cend(); ++it) {
+        if (!blockOwners.contains(it.key()))
+            it->save(ownerValues[it.key()]);
+    }
+    QSet<QString> blocksWritten;
     return file.update([&](IniDocument& document) {
         for (const SettingKey& key : settingKeys())
-            saveKey(key, document, ownerValues);
+            saveKey(key, document, ownerValues, blocksWritten);
     });
 }

@@ -3,6 +3,7 @@
 #include "app/SettingsKeys.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QVariant>
 #include <functional>
@@ -58,7 +59,8 @@ private:
     static QString id(const QString& section, const QString& key);
     void loadKey(const SettingKey& key, const IniDocument& document);
     void saveKey(const SettingKey& key, IniDocument& document,
-                 const QHash<QString, IniDocument>& ownerValues) const;
+                 const QHash<QString, IniDocument>& ownerValues,
+                 QSet<QString>& blocksWritten) const;
 
     QHash<QString, Binding> m_bindings;
     QHash<QString, OwnerBinding> m_owners;
